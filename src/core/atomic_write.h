@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+
+namespace parcelo {
+
+// Writes the file under a temporary name beside it and moves that over the old file, so a
+// failure at any point leaves the old file as it was. Throws PlatformError on failure.
+void writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
+
+}  // namespace parcelo

@@ -1,0 +1,41 @@
+#include "core/settings_file.h"
+
+#include "core/text_file_encoding.h"
+
+namespace parcelo {
+namespace {
+
+constexpr const char* fileName = "\\Data.ini";
+constexpr const char* programFolder = "\\Parcelo";
+
+}  // namespace
+
+std::string SettingsStore::besideExecutable() const {
+    return platform_.shell.executableFolder() + fileName;
+}
+
+std::string SettingsStore::inApplicationData() const {
+    return platform_.shell.applicationDataFolder() + programFolder + fileName;
+}
+
+std::optional<std::string> SettingsStore::find() const {
+    for (const std::string& path : {besideExecutable(), inApplicationData()}) {
+        const FileAttributes a = platform_.files.attributes(path);
+        if (a.exists && !a.directory && !a.hidden && !a.system) return path;
+    }
+    return std::nullopt;
+}
+
+void SettingsStore::read(const std::string& path, SettingsRecord& record) const {
+    const std::string text = decodeSettingsText(platform_.files.readFile(path), platform_.codepage);
+    readSettingsRecord(text, record);
+}
+
+std::string SettingsStore::placeForWriting() const {
+    if (platform_.files.canCreateFilesIn(platform_.shell.executableFolder())) return besideExecutable();
+    const std::string folder = platform_.shell.applicationDataFolder() + programFolder;
+    if (!platform_.files.attributes(folder).exists) platform_.files.createDirectory(folder);
+    return inApplicationData();
+}
+
+}  // namespace parcelo

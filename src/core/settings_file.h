@@ -1,0 +1,31 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "core/settings_codec.h"
+#include "platform/platform.h"
+
+namespace parcelo {
+
+// Where Data.ini lives: beside the executable, or in the user's application-data folder when
+// the executable's folder cannot be written.
+class SettingsStore {
+public:
+    explicit SettingsStore(Platform& platform) : platform_(platform) {}
+
+    std::string besideExecutable() const;
+    std::string inApplicationData() const;
+
+    // The first of the two places that holds Data.ini as a plain file (not hidden, not system,
+    // not a folder).
+    std::optional<std::string> find() const;
+    // Fills what the file gives; throws PlatformError when it cannot be read.
+    void read(const std::string& path, SettingsRecord& record) const;
+    // The place to write to, making the application-data folder when it is the one. Throws.
+    std::string placeForWriting() const;
+
+private:
+    Platform& platform_;
+};
+
+}  // namespace parcelo

@@ -1,0 +1,112 @@
+#include "mainwindow/frmMain.h"
+
+#include "core/error_styles.h"
+#include "core/placement.h"
+#include "core/special_folders.h"
+#include "core/text_file_encoding.h"
+#include "core/atomic_write.h"
+#include "mainwindow/frmMain_design.h"
+
+namespace parcelo {
+namespace {
+
+struct Binding {
+    std::string_view source;
+    Event event;
+    void (frmMain::*handler)();
+};
+
+constexpr Binding eventTable[] = {
+    {formSource, Event::Load,   &frmMain::Form_Load},
+    {formSource, Event::Resize, &frmMain::Form_Resize},
+    {formSource, Event::Unload, &frmMain::Form_Unload},
+    {"driDri",   Event::Change, &frmMain::driDri_Change},
+    {"dirDir",   Event::Change, &frmMain::dirDir_Change},
+    {"cmdRef",   Event::Click,  &frmMain::cmdRef_Click},
+    {"cmdCr",    Event::Click,  &frmMain::cmdCr_Click},
+    {"cmdOpen",  Event::Click,  &frmMain::cmdOpen_Click},
+    {"cmdFopen", Event::Click,  &frmMain::cmdFopen_Click},
+    {"cmdNdir",  Event::Click,  &frmMain::cmdNdir_Click},
+    {"cmdOpt",   Event::Click,  &frmMain::cmdOpt_Click},
+    {"cmdEx",    Event::Click,  &frmMain::cmdEx_Click},
+    {"mnul",     Event::Click,  &frmMain::mnul_Click},
+    {"mnuEx",    Event::Click,  &frmMain::mnuEx_Click},
+    {"mnuDi",    Event::Click,  &frmMain::mnuDi_Click},
+    {"mnuExi",   Event::Click,  &frmMain::mnuExi_Click},
+    {"mnuOpt",   Event::Click,  &frmMain::mnuOpt_Click},
+    {"mnuHelp",  Event::Click,  &frmMain::mnuHelp_Click},
+    {"mnuVer",   Event::Click,  &frmMain::mnuVer_Click},
+};
+
+}  // namespace
+
+frmMain::frmMain(Platform& platform, ProgramValues& values)
+    : platform_(platform), values_(values), settings_(platform) {}
+
+void frmMain::start() {
+    form_ = platform_.ui.createForm(frmMainDesign, *this);
+    onEvent(formSource, Event::Load);
+    if (!form_->ended()) form_->show();
+}
+
+void frmMain::onEvent(std::string_view source, Event event) {
+    if (!form_) return;  // the platform may report sizes while the window is being made
+    for (const Binding& binding : eventTable) {
+        if (binding.source == source && binding.event == event) {
+            reportErrors(platform_.dialogs, [&] { (this->*binding.handler)(); });
+            return;
+        }
+    }
+}
+
+void frmMain::Form_Load() {
+    const bool settingsRead = LoadSettings();
+    // With settings read every step is skipped silently when it fails; on a first run a
+    // failure goes to the dispatcher, which reports it, and the window still opens.
+    const auto step = [&](auto&& run) {
+        if (settingsRead)
+            skipOnError(run);
+        else
+            run();
+    };
+    step([&] { driDri().setDrive(values_.TargetPath); });
+    step([&] { dirDir().setPath(values_.TargetPath); });
+    step([&] { webMain().navigate(dirDir().path()); });
+}
+
+void frmMain::Form_Unload() {
+    SaveSettings();
+    form_->endProgram();
+}
+
+// True when Data.ini was found; it has then been read and its placement applied.
+bool frmMain::LoadSettings() {
+    const std::optional<std::string> file = settings_.find();
+    if (!file) {
+        values_.TargetPath = SpecialFolderPath(platform_.shell, CSIDL_SENDTO);
+        return false;
+    }
+    SettingsRecord record;
+    skipOnError([&] { settings_.read(*file, record); });
+    values_.TargetPath = record.targetPath;
+    values_.UserPath = record.userPath;
+    SavedPlacement = record.placement;
+    values_.QuitAfterSend = record.quitAfterSend;
+    skipOnError([&] { applyPlacement(*form_, SavedPlacement); });
+    return true;
+}
+
+void frmMain::SaveSettings() {
+    const std::string record = writeSettingsRecord(values_.TargetPath, values_.UserPath,
+                                                   placementToSave(*form_), values_.QuitAfterSend);
+    std::string path = settings_.besideExecutable();
+    try {
+        path = settings_.placeForWriting();
+        writeFileAtomically(platform_.files, path, encodeSettingsText(record, platform_.codepage));
+    } catch (const std::exception& failure) {
+        platform_.dialogs.messageBox("設定を保存できませんでした。\n" + path + "\n\n" + failure.what(),
+                                     applicationTitle, box::ok | box::iconError);
+    }
+}
+
+}  // namespace parcelo

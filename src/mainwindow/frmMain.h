@@ -1,0 +1,66 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/program_values.h"
+#include "core/settings_file.h"
+#include "platform/platform.h"
+
+namespace parcelo {
+
+// The main window: its controls come from its design table, its behaviour from the handlers.
+class frmMain : public FormEvents {
+public:
+    frmMain(Platform& platform, ProgramValues& values);
+
+    // Creates the window, runs its load handler and shows it unless that ended the program.
+    void start();
+    Form& form() { return *form_; }
+
+    void onEvent(std::string_view source, Event event) override;
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+
+    void driDri_Change();
+    void dirDir_Change();
+    void cmdRef_Click();
+
+    void cmdCr_Click();
+    void cmdOpen_Click();
+    void mnuEx_Click();
+    void mnul_Click();
+
+    void mnuDi_Click();
+    void cmdFopen_Click();
+    void cmdNdir_Click();
+
+    void cmdEx_Click();
+    void mnuExi_Click();
+    void cmdOpt_Click();
+    void mnuOpt_Click();
+    void mnuHelp_Click();
+    void mnuVer_Click();
+
+    // The file the next shortcut points to.
+    std::string SourcePath;
+
+private:
+    bool LoadSettings();
+    void SaveSettings();
+
+    DriveList& driDri() { return form_->driveList("driDri"); }
+    FolderList& dirDir() { return form_->folderList("dirDir"); }
+    FolderView& webMain() { return form_->folderView("webMain"); }
+
+    Platform& platform_;
+    ProgramValues& values_;
+    SettingsStore settings_;
+    std::unique_ptr<Form> form_;
+    std::array<std::int32_t, 5> SavedPlacement{};
+};
+
+}  // namespace parcelo

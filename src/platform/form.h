@@ -1,0 +1,96 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/design.h"
+
+namespace parcelo {
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+enum class Event { Load, Resize, Unload, Click, Change };
+
+// Source name of the window's own events.
+inline constexpr std::string_view formSource = "Form";
+
+// Receives every event of a form: its own (source "Form") and its controls' and menu items'.
+class FormEvents {
+public:
+    virtual ~FormEvents() = default;
+    virtual void onEvent(std::string_view source, Event event) = 0;
+};
+
+class Control {
+public:
+    virtual ~Control() = default;
+    virtual std::string text() const = 0;
+    virtual void setText(const std::string& text) = 0;
+    virtual bool enabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual TwipsRect rect() const = 0;
+    virtual void move(const TwipsRect& rect) = 0;
+};
+
+class DriveList : public Control {
+public:
+    // Begins with the drive letter and a colon.
+    virtual std::string drive() const = 0;
+    // Takes the drive that the text begins with; throws for a drive that is missing or not ready.
+    virtual void setDrive(const std::string& text) = 0;
+    virtual void refresh() = 0;
+};
+
+class FolderList : public Control {
+public:
+    virtual std::string path() const = 0;
+    // Throws for a folder that does not exist.
+    virtual void setPath(const std::string& path) = 0;
+    virtual void refresh() = 0;
+};
+
+class FolderView : public Control {
+public:
+    virtual void navigate(const std::string& path) = 0;
+    virtual void refresh() = 0;
+};
+
+// A window realised from its design. Sizes and positions in twips.
+class Form {
+public:
+    virtual ~Form() = default;
+
+    virtual Control& control(std::string_view name) = 0;
+    virtual DriveList& driveList(std::string_view name) = 0;
+    virtual FolderList& folderList(std::string_view name) = 0;
+    virtual FolderView& folderView(std::string_view name) = 0;
+
+    virtual WindowState state() const = 0;
+    virtual void setState(WindowState state) = 0;
+    // The outer rectangle (frame, caption and menu bar included), in screen twips.
+    virtual TwipsRect outerRect() const = 0;
+    // The outer rectangle the window has when not minimised or maximised.
+    virtual TwipsRect restoredOuterRect() const = 0;
+    // Whether a minimised window comes back maximised.
+    virtual bool restoresMaximized() const = 0;
+    virtual void moveOuter(const TwipsRect& rect) = 0;
+    virtual TwipsRect clientRect() const = 0;
+    // The work areas of the monitors, in the same twips as outerRect.
+    virtual std::vector<TwipsRect> monitorWorkAreas() const = 0;
+
+    virtual void show() = 0;
+    // Runs the unload event, as the window's close box does.
+    virtual void unload() = 0;
+    // Closes the window and ends the program's message loop.
+    virtual void endProgram() = 0;
+    virtual bool ended() const = 0;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    virtual std::unique_ptr<Form> createForm(const FormDesign& design, FormEvents& events) = 0;
+};
+
+}  // namespace parcelo

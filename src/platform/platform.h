@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/codepage.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/form.h"
+#include "platform/shell.h"
+
+namespace parcelo {
+
+// Everything through which the program reaches the system.
+struct Platform {
+    FileSystem& files;
+    Shell& shell;
+    Codepage& codepage;
+    Dialogs& dialogs;
+    Ui& ui;
+};
+
+}  // namespace parcelo

@@ -1,0 +1,63 @@
+#include "platform/portable/codepage_portable.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace parcelo {
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
+        if (handle_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert to cp932");
+    }
+    ~Converter() { iconv_close(handle_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts as much as it can; returns false at the first byte it cannot convert, with
+    // `in` left at that byte.
+    bool convert(std::string_view& in, std::string& out) {
+        char buffer[256];
+        while (!in.empty()) {
+            char* source = const_cast<char*>(in.data());
+            size_t sourceLeft = in.size();
+            char* target = buffer;
+            size_t targetLeft = sizeof buffer;
+            const size_t result = iconv(handle_, &source, &sourceLeft, &target, &targetLeft);
+            out.append(buffer, target);
+            in.remove_prefix(in.size() - sourceLeft);
+            if (result == static_cast<size_t>(-1) && errno != E2BIG) return false;
+        }
+        return true;
+    }
+
+private:
+    iconv_t handle_;
+};
+
+}  // namespace
+
+std::optional<std::string> PortableCodepage::toAnsi(std::string_view utf8) {
+    Converter converter("CP932", "UTF-8");
+    std::string out;
+    const std::string_view original = utf8;
+    if (!converter.convert(utf8, out)) return std::nullopt;
+    // A best-fit mapping (such as U+00A5 to 0x5C) does not come back as it went in.
+    if (fromAnsi(out) != original) return std::nullopt;
+    return out;
+}
+
+std::string PortableCodepage::fromAnsi(std::string_view ansi) {
+    Converter converter("UTF-8", "CP932");
+    std::string out;
+    while (!converter.convert(ansi, out)) {
+        out += "\xEF\xBF\xBD";
+        ansi.remove_prefix(1);
+    }
+    return out;
+}
+
+}  // namespace parcelo

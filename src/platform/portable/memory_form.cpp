@@ -1,0 +1,76 @@
+#include "platform/portable/memory_form.h"
+
+#include <cctype>
+
+#include "platform/platform_error.h"
+
+namespace parcelo {
+
+MemoryControl::MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events)
+    : design_(design), files_(files), events_(events), text_(design.caption), rect_(design.rect) {}
+
+void MemoryControl::setDrive(const std::string& text) {
+    if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0])))
+        throw PlatformError(error_code::invalidDrive, "ドライブが見つかりません: " + text);
+    const std::string drive{static_cast<char>(std::tolower(static_cast<unsigned char>(text[0]))), ':'};
+    if (!files_.attributes(drive + "\\").directory)
+        throw PlatformError(error_code::notReady, "ドライブの準備ができていません: " + drive);
+    if (drive == drive_) return;
+    drive_ = drive;
+    events_.onEvent(design_.name, Event::Change);
+}
+
+void MemoryControl::setPath(const std::string& path) {
+    // A bare drive stands for that drive's root here, as no drive has a current folder.
+    const std::string folder = path.size() == 2 && path[1] == ':' ? path + "\\" : path;
+    if (!files_.attributes(folder).directory)
+        throw PlatformError(error_code::pathNotFound, "パスが見つかりません: " + path);
+    if (folder == path_) return;
+    path_ = folder;
+    events_.onEvent(design_.name, Event::Change);
+}
+
+MemoryForm::MemoryForm(const FormDesign& design, FileSystem& files, FormEvents& events)
+    : events_(events),
+      restored_{design.client.left - memoryFrameWidth / 2, design.client.top - memoryFrameHeight + memoryFrameWidth / 2,
+                design.client.width + memoryFrameWidth, design.client.height + memoryFrameHeight} {
+    for (const ControlDesign& c : design.controls)
+        controls_.emplace(std::string(c.name), std::make_unique<MemoryControl>(c, files, events));
+}
+
+MemoryControl& MemoryForm::memoryControl(std::string_view name) {
+    const auto found = controls_.find(name);
+    if (found == controls_.end()) throw PlatformError(0, "no control " + std::string(name));
+    return *found->second;
+}
+
+void MemoryForm::setState(WindowState state) {
+    if (state == state_) return;
+    if (state == WindowState::Minimized) restoresMaximized_ = state_ == WindowState::Maximized;
+    state_ = state;
+    events_.onEvent(formSource, Event::Resize);
+}
+
+TwipsRect MemoryForm::outerRect() const {
+    if (state_ == WindowState::Maximized) return workAreas.front();
+    if (state_ == WindowState::Minimized) return {-32000, -32000, 2400, 540};
+    return restored_;
+}
+
+void MemoryForm::moveOuter(const TwipsRect& rect) {
+    restored_ = rect;
+    if (state_ == WindowState::Normal) events_.onEvent(formSource, Event::Resize);
+}
+
+TwipsRect MemoryForm::clientRect() const {
+    const TwipsRect outer = outerRect();
+    return {0, 0, outer.width - memoryFrameWidth, outer.height - memoryFrameHeight};
+}
+
+std::unique_ptr<Form> MemoryUi::createForm(const FormDesign& design, FormEvents& events) {
+    auto form = std::make_unique<MemoryForm>(design, files_, events);
+    lastForm = form.get();
+    return form;
+}
+
+}  // namespace parcelo

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "mainwindow/frmMain.h"
+#include "mainwindow/frmMain_design.h"
+#include "portable_machine.h"
+
+namespace parcelo {
+namespace {
+
+TEST(MainWindowDesign, TabNumbersRunFromZeroToTwelveInTableOrder) {
+    int expected = 0;
+    for (const ControlDesign& c : frmMainDesign.controls) EXPECT_EQ(c.tab, expected++) << c.name;
+    EXPECT_EQ(expected, 13);
+}
+
+TEST(MainWindowDesign, TheSixButtonsFormOneRowInTheirOrder) {
+    const std::string_view row[] = {"cmdCr", "cmdFopen", "cmdRef", "cmdNdir", "cmdOpt", "cmdEx"};
+    for (const ControlDesign& c : frmMainDesign.controls) {
+        for (size_t i = 0; i < std::size(row); ++i) {
+            if (c.name != row[i]) continue;
+            EXPECT_EQ(c.container, "Picture1");
+            EXPECT_EQ(c.rect, (TwipsRect{1200.f * i, 600, 1215, 300})) << c.name;
+        }
+    }
+}
+
+TEST(MainWindowDesign, EveryContainerIsAControlOfTheWindow) {
+    std::set<std::string_view> names;
+    for (const ControlDesign& c : frmMainDesign.controls) names.insert(c.name);
+    for (const ControlDesign& c : frmMainDesign.controls)
+        if (!c.container.empty()) {
+            EXPECT_TRUE(names.contains(c.container)) << c.name;
+        }
+}
+
+TEST(MainWindowDesign, MenuEntriesHangUnderADropDownOrStandOnTheBar) {
+    int level = 0;
+    for (const MenuDesign& m : frmMainDesign.menu) {
+        EXPECT_TRUE(m.level == 1 || (m.level == 2 && level >= 1)) << m.name;
+        level = m.level;
+    }
+    // "設定&O" is a command on the bar itself: nothing of level 2 follows it.
+    for (size_t i = 0; i + 1 < frmMainDesign.menu.size(); ++i)
+        if (frmMainDesign.menu[i].name == "mnuOpt") {
+            EXPECT_EQ(frmMainDesign.menu[i + 1].level, 1);
+        }
+}
+
+class MainWindowEvents : public testing::Test {
+protected:
+    MainWindowEvents() : window(machine.platform, machine.values) { window.start(); }
+    MemoryForm& form() { return *machine.ui.lastForm; }
+
+    test::PortableMachine machine;
+    frmMain window;
+};
+
+TEST_F(MainWindowEvents, AFailingHandlerIsReportedAndTheProgramGoesOn) {
+    form().driveList("driDri").setDrive("D:");
+    ASSERT_EQ(form().folderList("dirDir").path(), "d:\\");
+    std::filesystem::remove_all(machine.files.hostPath("D:\\"));  // the medium is taken out
+
+    window.onEvent("driDri", Event::Change);
+    ASSERT_EQ(machine.user.shown.size(), 1u);
+    EXPECT_TRUE(machine.user.shown[0].text.starts_with("エラーが発生しました。")) << machine.user.shown[0].text;
+    EXPECT_EQ(machine.user.shown[0].caption, "Parcelo");
+    EXPECT_EQ(machine.user.shown[0].flags, box::ok | box::iconError);
+    EXPECT_FALSE(form().ended());
+    EXPECT_EQ(form().folderList("dirDir").path(), "d:\\");
+}
+
+TEST_F(MainWindowEvents, ExitButtonAndExitMenuBothSaveAndEnd) {
+    for (const char* source : {"cmdEx", "mnuExi"}) {
+        test::PortableMachine fresh;
+        frmMain other(fresh.platform, fresh.values);
+        other.start();
+        other.onEvent(source, Event::Click);
+        EXPECT_TRUE(fresh.ui.lastForm->ended()) << source;
+        EXPECT_TRUE(fresh.exists(fresh.dataIni())) << source;
+    }
+}
+
+TEST_F(MainWindowEvents, ChoosingADriveMovesTheFolderListAndTheView) {
+    form().memoryControl("webMain").log.clear();
+    form().driveList("driDri").setDrive("c:");  // already the drive: nothing moves
+    EXPECT_TRUE(form().memoryControl("webMain").log.empty());
+    window.onEvent("driDri", Event::Change);
+    EXPECT_EQ(form().folderList("dirDir").path(), "c:\\");
+    EXPECT_EQ(form().memoryControl("webMain").log, (std::vector<std::string>{"navigate c:\\"}));
+}
+
+TEST_F(MainWindowEvents, UnknownEventsAreLeftAlone) {
+    window.onEvent("txtName", Event::Change);
+    window.onEvent("Label2", Event::Click);
+    EXPECT_TRUE(machine.user.shown.empty());
+    EXPECT_FALSE(form().ended());
+}
+
+}  // namespace
+}  // namespace parcelo

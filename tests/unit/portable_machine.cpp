@@ -1,0 +1,48 @@
+#include "portable_machine.h"
+
+#include <fstream>
+#include <random>
+
+namespace parcelo::test {
+namespace {
+
+std::filesystem::path freshFolder() {
+    std::random_device random;
+    auto path = std::filesystem::temp_directory_path() / ("parcelo-test-" + std::to_string(random()));
+    std::filesystem::create_directories(path / "C");
+    std::filesystem::create_directories(path / "D");
+    return path;
+}
+
+}  // namespace
+
+PortableMachine::PortableMachine()
+    : root(freshFolder()),
+      files({{'C', root / "C"}, {'D', root / "D"}}),
+      shell(profile, programFolder),
+      ui(files),
+      platform{files, shell, codepage, user, ui} {
+    makeFolder(programFolder);
+    makeFolder(sendTo());
+    makeFolder(shell.specialFolderPath(CSIDL_PROGRAMS));
+}
+
+PortableMachine::~PortableMachine() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+}
+
+void PortableMachine::makeFolder(const std::string& path) { std::filesystem::create_directories(files.hostPath(path)); }
+
+void PortableMachine::writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(files.hostPath(path), std::ios::binary) << bytes;
+}
+
+std::string PortableMachine::readBytes(const std::string& path) {
+    std::ifstream in(files.hostPath(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool PortableMachine::exists(const std::string& path) { return std::filesystem::exists(files.hostPath(path)); }
+
+}  // namespace parcelo::test

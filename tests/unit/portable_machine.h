@@ -1,0 +1,44 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+#include "core/program_values.h"
+#include "platform/platform.h"
+#include "platform/portable/codepage_portable.h"
+#include "platform/portable/file_system_portable.h"
+#include "platform/portable/memory_form.h"
+#include "platform/portable/scripted_user.h"
+#include "platform/portable/shell_portable.h"
+
+namespace parcelo::test {
+
+// A Windows machine on a temporary folder: drives C: and D:, a user profile on C:, the program in
+// C:\Tools\Parcelo, and its Send To and Programs folders present.
+class PortableMachine {
+public:
+    PortableMachine();
+    ~PortableMachine();
+    PortableMachine(const PortableMachine&) = delete;
+    PortableMachine& operator=(const PortableMachine&) = delete;
+
+    static constexpr const char* programFolder = "C:\\Tools\\Parcelo";
+    static constexpr const char* profile = "C:\\Users\\hanako";
+
+    void makeFolder(const std::string& path);
+    void writeBytes(const std::string& path, const std::string& bytes);
+    std::string readBytes(const std::string& path);
+    bool exists(const std::string& path);
+    std::string sendTo() { return shell.specialFolderPath(CSIDL_SENDTO); }
+    std::string dataIni() const { return std::string(programFolder) + "\\Data.ini"; }
+
+    std::filesystem::path root;
+    PortableFileSystem files;
+    PortableShell shell;
+    PortableCodepage codepage;
+    ScriptedUser user;
+    MemoryUi ui;
+    Platform platform;
+    ProgramValues values;
+};
+
+}  // namespace parcelo::test

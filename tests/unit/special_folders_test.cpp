@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "core/special_folders.h"
+#include "platform/platform_error.h"
+#include "portable_machine.h"
+
+namespace parcelo {
+namespace {
+
+TEST(SpecialFolderPath, GivesTheSendToAndProgramsFoldersOfTheProfile) {
+    test::PortableMachine machine;
+    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_SENDTO),
+              "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\SendTo");
+    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_PROGRAMS),
+              "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs");
+}
+
+TEST(SpecialFolderPath, ProgramsLeadsToSendToTwoLevelsUp) {
+    // Shortcuts are addressed relative to the Programs folder.
+    test::PortableMachine machine;
+    EXPECT_EQ(machine.files.hostPath(SpecialFolderPath(machine.shell, CSIDL_PROGRAMS) + "\\..\\..\\SendTo"),
+              machine.files.hostPath(SpecialFolderPath(machine.shell, CSIDL_SENDTO)));
+}
+
+TEST(SpecialFolderPath, ALongPathComesBackWholeAndAShorterOneAfterItLeavesNoTail) {
+    test::PortableMachine machine;
+    const std::string longPath = "C:\\" + std::string(252, 'x');
+    ASSERT_EQ(longPath.size(), 255u);
+    machine.shell.specialFolders[CSIDL_PROGRAMS] = longPath;
+    machine.shell.specialFolders[CSIDL_SENDTO] = "C:\\s";
+    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_PROGRAMS), longPath);
+    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_SENDTO), "C:\\s");
+}
+
+class RefusingShell : public Shell {
+public:
+    std::string specialFolderPath(int) override { throw PlatformError(2, "not found"); }
+    std::string executableFolder() override { return "C:\\"; }
+    std::string applicationDataFolder() override { return "C:\\"; }
+};
+
+TEST(SpecialFolderPath, AFailedLookupGivesEmptyText) {
+    test::PortableMachine machine;
+    EXPECT_EQ(SpecialFolderPath(machine.shell, 0x1234), "");
+    RefusingShell refusing;
+    EXPECT_EQ(SpecialFolderPath(refusing, CSIDL_SENDTO), "");
+}
+
+}  // namespace
+}  // namespace parcelo
