@@ -1,44 +1,22 @@
 #include <gtest/gtest.h>
 
+#include "../shared/cp932_cases.h"
 #include "core/text_file_encoding.h"
 #include "platform/portable/codepage_portable.h"
 
 namespace parcelo {
 namespace {
 
-struct Conversion {
-    const char* name;
-    std::string text;
-    std::string ansi;  // empty: has no exact counterpart in cp932
-};
-
-void PrintTo(const Conversion& c, std::ostream* os) { *os << c.name; }
+using test::Conversion;
 
 class AnsiCodepage : public testing::TestWithParam<Conversion> {};
 
 TEST_P(AnsiCodepage, ConvertsExactlyOrNotAtAll) {
     PortableCodepage codepage;
-    const Conversion& c = GetParam();
-    const std::optional<std::string> ansi = codepage.toAnsi(c.text);
-    if (c.ansi.empty()) {
-        EXPECT_FALSE(ansi.has_value()) << "converted to " << ansi.value_or("");
-    } else {
-        ASSERT_TRUE(ansi.has_value());
-        EXPECT_EQ(*ansi, c.ansi);
-        EXPECT_EQ(codepage.fromAnsi(*ansi), c.text);
-    }
+    test::expectConversion(codepage, GetParam());
 }
 
-const Conversion conversions[] = {
-    {"backslash_stays_a_single_byte", "C:\\~", "C:\\~"},
-    {"kanji_and_hiragana", "送る", "\x91\x97\x82\xE9"},
-    {"half_width_katakana", "ﾌｫﾙﾀﾞ", "\xCC\xAB\xD9\xC0\xDE"},
-    {"latin_letter_outside", "naïve", ""},
-    {"euro_sign_outside", "€", ""},
-    {"yen_sign_has_only_a_best_fit", "¥", ""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Cp932, AnsiCodepage, testing::ValuesIn(conversions),
+INSTANTIATE_TEST_SUITE_P(Cp932, AnsiCodepage, testing::ValuesIn(test::cp932Conversions),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnsiCodepage, InvalidBytesBecomeReplacementCharacters) {

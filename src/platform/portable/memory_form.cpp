@@ -1,7 +1,6 @@
 #include "platform/portable/memory_form.h"
 
-#include <cctype>
-
+#include "core/drive_text.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
@@ -10,9 +9,8 @@ MemoryControl::MemoryControl(const ControlDesign& design, FileSystem& files, For
     : design_(design), files_(files), events_(events), text_(design.caption), rect_(design.rect) {}
 
 void MemoryControl::setDrive(const std::string& text) {
-    if (text.empty() || !std::isalpha(static_cast<unsigned char>(text[0])))
-        throw PlatformError(error_code::invalidDrive, "ドライブが見つかりません: " + text);
-    const std::string drive{static_cast<char>(std::tolower(static_cast<unsigned char>(text[0]))), ':'};
+    const std::string drive = driveOf(text);
+    if (drive.empty()) throw PlatformError(error_code::invalidDrive, "ドライブが見つかりません: " + text);
     if (!files_.attributes(drive + "\\").directory)
         throw PlatformError(error_code::notReady, "ドライブの準備ができていません: " + drive);
     if (drive == drive_) return;
@@ -22,7 +20,7 @@ void MemoryControl::setDrive(const std::string& text) {
 
 void MemoryControl::setPath(const std::string& path) {
     // A bare drive stands for that drive's root here, as no drive has a current folder.
-    const std::string folder = path.size() == 2 && path[1] == ':' ? path + "\\" : path;
+    const std::string folder = isDriveDesignation(path) ? driveOf(path) + "\\" : path;
     if (!files_.attributes(folder).directory)
         throw PlatformError(error_code::pathNotFound, "パスが見つかりません: " + path);
     if (folder == path_) return;

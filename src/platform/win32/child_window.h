@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/form.h"
+#include "platform/win32/wide.h"
+
+namespace parcelo::win32 {
+
+class Win32Form;
+
+// A control of a form as the window procedure sees it.
+class ChildWindow {
+public:
+    ChildWindow(Win32Form& form, const ControlDesign& design) : form_(form), design_(design), rect_(design.rect) {}
+    virtual ~ChildWindow() = default;
+
+    HWND hwnd() const { return hwnd_; }
+    const ControlDesign& design() const { return design_; }
+
+    virtual void onCommand(WORD /*notification*/) {}
+    virtual void onMeasureItem(MEASUREITEMSTRUCT&) {}
+    virtual void onDrawItem(const DRAWITEMSTRUCT&) {}
+    // Keys the control handles before the window's own keyboard rules.
+    virtual bool translateKey(MSG&) { return false; }
+    virtual void takeFocus() { SetFocus(hwnd_); }
+    // Puts the control at its twips rectangle for the form's current DPI and font.
+    virtual void applyDpi();
+
+protected:
+    void create(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent);
+    // Moves the window to its twips rectangle.
+    virtual void place();
+
+    Win32Form& form_;
+    const ControlDesign& design_;
+    HWND hwnd_ = nullptr;
+    TwipsRect rect_;
+};
+
+// The operations every control shares, on top of the interface the handlers see.
+template <class Interface>
+class WindowControl : public Interface, public ChildWindow {
+public:
+    using ChildWindow::ChildWindow;
+
+    std::string text() const override {
+        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+        return narrow(text);
+    }
+    void setText(const std::string& text) override { SetWindowTextW(hwnd_, widen(text).c_str()); }
+    bool enabled() const override { return IsWindowEnabled(hwnd_) != FALSE; }
+    void setEnabled(bool enabled) override { EnableWindow(hwnd_, enabled); }
+    TwipsRect rect() const override { return rect_; }
+    void move(const TwipsRect& rect) override {
+        rect_ = rect;
+        place();
+    }
+};
+
+std::unique_ptr<ChildWindow> makeChild(Win32Form& form, const ControlDesign& design, HWND parent);
+
+}  // namespace parcelo::win32

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/dialogs.h"
+
+namespace parcelo::win32 {
+
+// Boxes owned by the active window, so they are modal to it.
+class Win32Dialogs : public Dialogs {
+public:
+    int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+};
+
+}  // namespace parcelo::win32

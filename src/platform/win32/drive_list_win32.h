@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/win32/child_window.h"
+
+namespace parcelo::win32 {
+
+// A drop-down list of the machine's drives, each as its letter and colon with the volume label.
+class Win32DriveList : public WindowControl<DriveList> {
+public:
+    Win32DriveList(Win32Form& form, const ControlDesign& design, HWND parent);
+
+    std::string drive() const override { return text(); }
+    void setDrive(const std::string& text) override;
+    void refresh() override;
+
+    void onCommand(WORD notification) override;
+    void applyDpi() override;
+
+private:
+    void select(int index);
+    int selected_ = -1;
+};
+
+}  // namespace parcelo::win32

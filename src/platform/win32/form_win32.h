@@ -1,0 +1,84 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "platform/form.h"
+#include "platform/win32/child_window.h"
+#include "platform/win32/owners.h"
+
+namespace parcelo::win32 {
+
+// A top-level window realised from its design table: real child controls, a real menu bar,
+// twips converted at the window's DPI.
+class Win32Form : public Form {
+public:
+    Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dialogs);
+    ~Win32Form() override;
+
+    Control& control(std::string_view name) override { return find<Control>(name); }
+    DriveList& driveList(std::string_view name) override { return find<DriveList>(name); }
+    FolderList& folderList(std::string_view name) override { return find<FolderList>(name); }
+    FolderView& folderView(std::string_view name) override { return find<FolderView>(name); }
+
+    WindowState state() const override;
+    void setState(WindowState state) override;
+    TwipsRect outerRect() const override;
+    TwipsRect restoredOuterRect() const override;
+    bool restoresMaximized() const override;
+    void moveOuter(const TwipsRect& rect) override;
+    TwipsRect clientRect() const override;
+    std::vector<TwipsRect> monitorWorkAreas() const override;
+
+    void show() override;
+    void unload() override { raise(formSource, Event::Unload); }
+    void endProgram() override;
+    bool ended() const override { return ended_; }
+
+    // What the controls need of their window.
+    void raise(std::string_view source, Event event);
+    void reportFailure(const std::exception& failure);
+    int toPixels(Twips twips) const;
+    HFONT font() const { return font_.get(); }
+    int fontHeight() const { return fontHeight_; }
+
+    // The window's keyboard rules for a message of the loop; true when it was handled.
+    bool translate(MSG& message);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
+
+    template <class Interface>
+    Interface& find(std::string_view name) {
+        for (auto& child : children_)
+            if (child->design().name == name) return dynamic_cast<Interface&>(*child);
+        throw PlatformError(ERROR_NOT_FOUND, "コントロール " + std::string(name));
+    }
+    ChildWindow* childOf(HWND window) const;
+    Twips toTwips(int pixels) const;
+    TwipsRect toTwips(const RECT& r) const;
+    void buildMenu();
+    void applyDpi();
+    void moveFocus(bool forward);
+    bool isMenuAccessKey(wchar_t key) const;
+
+    const FormDesign& design_;
+    FormEvents& events_;
+    Dialogs& dialogs_;
+    UniqueWindow window_;
+    UniqueBrush background_;
+    UniqueFont font_;
+    int fontHeight_ = 0;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::vector<std::unique_ptr<ChildWindow>> children_;
+    HWND lastFocus_ = nullptr;
+    int pendingShow_ = SW_SHOWNORMAL;
+    bool ready_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace parcelo::win32

@@ -1,0 +1,36 @@
+#include "platform/win32/wide.h"
+
+namespace parcelo::win32 {
+
+std::wstring widen(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), length);
+    return out;
+}
+
+std::string narrow(std::wstring_view utf16) {
+    if (utf16.empty()) return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string out(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), length, nullptr,
+                        nullptr);
+    return out;
+}
+
+PlatformError errorFrom(DWORD code, const std::string& what) {
+    wchar_t* message = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+    std::wstring text = message ? message : L"";
+    LocalFree(message);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();
+    if (text.empty()) text = L"error " + std::to_wstring(code);
+    return PlatformError(code, what + ": " + narrow(text));
+}
+
+PlatformError lastError(const std::string& what) { return errorFrom(GetLastError(), what); }
+
+}  // namespace parcelo::win32
