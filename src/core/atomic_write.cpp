@@ -4,10 +4,11 @@
 
 namespace parcelo {
 
-void writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {
+void writeFileAtomically(FileSystem& files, const std::string& path,
+                         const std::function<void(const std::string& temporary)>& write) {
     const std::string temporary = path + ".new";
     try {
-        files.writeFile(temporary, bytes);
+        write(temporary);
         files.replaceFile(temporary, path);
     } catch (const PlatformError&) {
         try {
@@ -17,6 +18,10 @@ void writeFileAtomically(FileSystem& files, const std::string& path, std::string
         }
         throw;
     }
+}
+
+void writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {
+    writeFileAtomically(files, path, [&](const std::string& temporary) { files.writeFile(temporary, bytes); });
 }
 
 }  // namespace parcelo

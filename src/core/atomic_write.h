@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -6,8 +7,11 @@
 
 namespace parcelo {
 
-// Writes the file under a temporary name beside it and moves that over the old file, so a
-// failure at any point leaves the old file as it was. Throws PlatformError on failure.
+// Has `write` make the file under a temporary name beside it and moves that over the old file,
+// so a failure at any point leaves the old file as it was. Throws PlatformError on failure.
+void writeFileAtomically(FileSystem& files, const std::string& path,
+                         const std::function<void(const std::string& temporary)>& write);
+
 void writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
 
 }  // namespace parcelo

@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "core/command_line.h"
 #include "core/error_styles.h"
 #include "core/placement.h"
 #include "core/special_folders.h"
@@ -61,17 +62,27 @@ void frmMain::onEvent(std::string_view source, Event event) {
 
 void frmMain::Form_Load() {
     const bool settingsRead = LoadSettings();
-    // With settings read every step is skipped silently when it fails; on a first run a
-    // failure goes to the dispatcher, which reports it, and the window still opens.
+    // With settings read a failing step is skipped silently; on a first run it is reported.
+    // Either way the next step runs and the window opens.
     const auto step = [&](auto&& run) {
         if (settingsRead)
             skipOnError(run);
         else
-            run();
+            reportErrors(platform_.dialogs, run);
     };
     step([&] { driDri().setDrive(values_.TargetPath); });
     step([&] { dirDir().setPath(values_.TargetPath); });
     step([&] { webMain().navigate(dirDir().path()); });
+
+    const std::string arguments = argumentText(platform_.shell.commandLine());
+    if (arguments.empty()) return;
+    // Each path as if the user had chosen it and pressed the create button; a failure is
+    // reported and the next path still gets its turn.
+    for (const std::string& path : splitArguments(arguments)) {
+        SourcePath = path;
+        reportErrors(platform_.dialogs, [&] { cmdCr_Click(); });
+    }
+    if (values_.QuitAfterSend == 1) form_->endProgram();
 }
 
 void frmMain::Form_Unload() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 namespace parcelo {
@@ -22,6 +23,16 @@ public:
 
     // Returns the button pressed (box::pressedOk, box::pressedCancel).
     virtual int messageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+    // The edited text on OK, empty text on Cancel.
+    virtual std::string prompt(const std::string& prompt, const std::string& caption,
+                               const std::string& defaultText) = 0;
+    // The full path of the chosen file, or nothing when the user cancels. The filter is given
+    // as "description|patterns"; flags are the open-file dialog's. Throws when the dialog fails.
+    virtual std::optional<std::string> openFile(const std::string& filter, unsigned flags) = 0;
 };
+
+namespace open_file {
+inline constexpr unsigned fileMustExist = 0x1000;  // OFN_FILEMUSTEXIST
+}  // namespace open_file
 
 }  // namespace parcelo

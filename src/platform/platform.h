@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 #include "platform/form.h"
 #include "platform/shell.h"
+#include "platform/shortcut_writer.h"
 
 namespace parcelo {
 
@@ -14,6 +15,7 @@ struct Platform {
     Codepage& codepage;
     Dialogs& dialogs;
     Ui& ui;
+    ShortcutWriter& shortcuts;
 };
 
 }  // namespace parcelo

@@ -17,6 +17,8 @@ public:
     virtual std::string executableFolder() = 0;
     // The user's roaming application-data folder.
     virtual std::string applicationDataFolder() = 0;
+    // The process's whole command line, its own name first.
+    virtual std::string commandLine() = 0;
 };
 
 }  // namespace parcelo

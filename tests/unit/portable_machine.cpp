@@ -21,7 +21,8 @@ PortableMachine::PortableMachine()
       files({{'C', root / "C"}, {'D', root / "D"}}),
       shell(profile, programFolder),
       ui(files),
-      platform{files, shell, codepage, user, ui} {
+      shortcuts(files, codepage),
+      platform{files, shell, codepage, user, ui, shortcuts} {
     makeFolder(programFolder);
     makeFolder(sendTo());
     makeFolder(shell.specialFolderPath(CSIDL_PROGRAMS));

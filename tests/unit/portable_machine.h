@@ -9,6 +9,7 @@
 #include "platform/portable/memory_form.h"
 #include "platform/portable/scripted_user.h"
 #include "platform/portable/shell_portable.h"
+#include "platform/portable/shortcut_writer_portable.h"
 
 namespace parcelo::test {
 
@@ -37,6 +38,7 @@ public:
     PortableCodepage codepage;
     ScriptedUser user;
     MemoryUi ui;
+    PortableShortcutWriter shortcuts;
     Platform platform;
     ProgramValues values;
 };

@@ -37,6 +37,7 @@ public:
     std::string specialFolderPath(int) override { throw PlatformError(2, "not found"); }
     std::string executableFolder() override { return "C:\\"; }
     std::string applicationDataFolder() override { return "C:\\"; }
+    std::string commandLine() override { return "Parcelo.exe"; }
 };
 
 TEST(SpecialFolderPath, AFailedLookupGivesEmptyText) {

@@ -10,4 +10,20 @@ int ScriptedUser::messageBox(const std::string& text, const std::string& caption
     return pressed;
 }
 
+std::string ScriptedUser::prompt(const std::string& prompt, const std::string& caption, const std::string&) {
+    shown.push_back({prompt, caption, 0});
+    if (typed.empty()) return {};
+    std::string text = typed.front();
+    typed.pop_front();
+    return text;
+}
+
+std::optional<std::string> ScriptedUser::openFile(const std::string& filter, unsigned flags) {
+    shown.push_back({filter, "open file", flags});
+    if (chosenFiles.empty()) return std::nullopt;
+    std::optional<std::string> file = chosenFiles.front();
+    chosenFiles.pop_front();
+    return file;
+}
+
 }  // namespace parcelo

@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,19 +8,28 @@
 
 namespace parcelo {
 
+// What the user was shown: a message box, a prompt (flags 0) or the open-file dialog (caption
+// "open file", text the filter).
 struct ShownBox {
     std::string text;
     std::string caption;
     unsigned flags;
+    friend bool operator==(const ShownBox&, const ShownBox&) = default;
 };
 
 // A user who answers from a script and remembers everything shown to them.
 class ScriptedUser : public Dialogs {
 public:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    std::string prompt(const std::string& prompt, const std::string& caption, const std::string& defaultText) override;
+    std::optional<std::string> openFile(const std::string& filter, unsigned flags) override;
 
     // Buttons to press, in order; with none left the user presses OK.
     std::deque<int> buttons;
+    // Texts to type into prompts, in order; with none left the user cancels.
+    std::deque<std::string> typed;
+    // Files to choose in the open-file dialog, in order; nothing or none left: the user cancels.
+    std::deque<std::optional<std::string>> chosenFiles;
     std::vector<ShownBox> shown;
 };
 

@@ -14,8 +14,10 @@ public:
     std::string specialFolderPath(int csidl) override;
     std::string executableFolder() override { return executableFolder_; }
     std::string applicationDataFolder() override;
+    std::string commandLine() override { return commandLineText; }
 
     std::map<int, std::string> specialFolders;
+    std::string commandLineText = "Parcelo.exe";
 
 private:
     std::string profile_;

@@ -7,6 +7,8 @@ namespace parcelo::win32 {
 class Win32Dialogs : public Dialogs {
 public:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+    std::string prompt(const std::string& prompt, const std::string& caption, const std::string& defaultText) override;
+    std::optional<std::string> openFile(const std::string& filter, unsigned flags) override;
 };
 
 }  // namespace parcelo::win32

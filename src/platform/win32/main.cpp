@@ -9,6 +9,7 @@
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/shell_win32.h"
+#include "platform/win32/shortcut_writer_win32.h"
 #include "platform/win32/ui_win32.h"
 
 namespace {
@@ -37,7 +38,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32Codepage codepage;
     win32::Win32Dialogs dialogs;
     win32::Win32Ui ui(dialogs);
-    Platform platform{files, shell, codepage, dialogs, ui};
+    win32::Win32ShortcutWriter shortcuts;
+    Platform platform{files, shell, codepage, dialogs, ui, shortcuts};
     ProgramValues values;
 
     frmMain window(platform, values);

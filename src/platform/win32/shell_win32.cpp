@@ -32,4 +32,6 @@ std::string Win32Shell::executableFolder() {
 
 std::string Win32Shell::applicationDataFolder() { return specialFolderPath(CSIDL_APPDATA); }
 
+std::string Win32Shell::commandLine() { return narrow(GetCommandLineW()); }
+
 }  // namespace parcelo::win32

@@ -8,6 +8,7 @@ public:
     std::string specialFolderPath(int csidl) override;
     std::string executableFolder() override;
     std::string applicationDataFolder() override;
+    std::string commandLine() override;
 };
 
 }  // namespace parcelo::win32

@@ -1,0 +1,19 @@
+#pragma once
+#include "platform/codepage.h"
+#include "platform/file_system.h"
+#include "platform/shortcut_writer.h"
+
+namespace parcelo {
+
+// Shortcut files of its own making, in the format the shell reads.
+class PortableShortcutWriter : public ShortcutWriter {
+public:
+    PortableShortcutWriter(FileSystem& files, Codepage& codepage) : files_(files), codepage_(codepage) {}
+    void write(const std::string& file, const std::string& target, const std::string& arguments) override;
+
+private:
+    FileSystem& files_;
+    Codepage& codepage_;
+};
+
+}  // namespace parcelo

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/shortcut_writer.h"
+
+namespace parcelo::win32 {
+
+// Shortcut files through the shell's own link object.
+class Win32ShortcutWriter : public ShortcutWriter {
+public:
+    void write(const std::string& file, const std::string& target, const std::string& arguments) override;
+};
+
+}  // namespace parcelo::win32
