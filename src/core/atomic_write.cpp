@@ -6,6 +6,8 @@ namespace parcelo {
 
 void writeFileAtomically(FileSystem& files, const std::string& path,
                          const std::function<void(const std::string& temporary)>& write) {
+    // A file the user marked read-only stays as it is, on every file system.
+    if (files.attributes(path).readOnly) throw PlatformError(error_code::accessDenied, "読み取り専用です: " + path);
     const std::string temporary = path + ".new";
     try {
         write(temporary);

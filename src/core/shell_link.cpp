@@ -37,7 +37,7 @@ std::int32_t fCreateShellLink(Platform& platform, const std::string& folder, con
                               const std::string& linkPath, const std::string& linkArgs) {
     if (!isPlainFileName(linkName) || linkPath.empty()) return 0;
     if (!platform.files.attributes(linkPath).exists) return 0;
-    const std::string programs = SpecialFolderPath(platform.shell, CSIDL_PROGRAMS);
+    const std::string programs = SpecialFolderPath(platform.shell, csidlPrograms);
     if (programs.empty()) return 0;
     const std::string target = resolveUnder(programs, folder);
     if (!platform.files.attributes(target).directory) return 0;

@@ -94,7 +94,7 @@ void frmMain::Form_Unload() {
 bool frmMain::LoadSettings() {
     const std::optional<std::string> file = settings_.find();
     if (!file) {
-        values_.TargetPath = SpecialFolderPath(platform_.shell, CSIDL_SENDTO);
+        values_.TargetPath = SpecialFolderPath(platform_.shell, csidlSendTo);
         return false;
     }
     SettingsRecord record;

@@ -3,8 +3,8 @@
 
 namespace parcelo {
 
-inline constexpr int CSIDL_PROGRAMS = 2;
-inline constexpr int CSIDL_SENDTO = 9;
+inline constexpr int csidlPrograms = 2;
+inline constexpr int csidlSendTo = 9;
 
 // What the program asks of the shell and the process.
 class Shell {

@@ -25,7 +25,7 @@ PortableMachine::PortableMachine()
       platform{files, shell, codepage, user, ui, shortcuts} {
     makeFolder(programFolder);
     makeFolder(sendTo());
-    makeFolder(shell.specialFolderPath(CSIDL_PROGRAMS));
+    makeFolder(shell.specialFolderPath(csidlPrograms));
 }
 
 PortableMachine::~PortableMachine() {

@@ -29,7 +29,7 @@ public:
     void writeBytes(const std::string& path, const std::string& bytes);
     std::string readBytes(const std::string& path);
     bool exists(const std::string& path);
-    std::string sendTo() { return shell.specialFolderPath(CSIDL_SENDTO); }
+    std::string sendTo() { return shell.specialFolderPath(csidlSendTo); }
     std::string dataIni() const { return std::string(programFolder) + "\\Data.ini"; }
 
     std::filesystem::path root;

@@ -44,7 +44,7 @@ TEST_F(SettingsLifecycle, FirstRunTakesSendToAndKeepsTheDesignedPlace) {
 }
 
 TEST_F(SettingsLifecycle, FirstExitWritesTheOneLineRecordInTheCodepage) {
-    machine.shell.specialFolders[CSIDL_SENDTO] = "C:\\Users\\花子\\SendTo";
+    machine.shell.specialFolders[csidlSendTo] = "C:\\Users\\花子\\SendTo";
     machine.makeFolder("C:\\Users\\花子\\SendTo");
     MemoryForm& form = start();
     const TwipsRect outer = form.outerRect();

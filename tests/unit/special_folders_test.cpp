@@ -9,27 +9,27 @@ namespace {
 
 TEST(SpecialFolderPath, GivesTheSendToAndProgramsFoldersOfTheProfile) {
     test::PortableMachine machine;
-    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_SENDTO),
+    EXPECT_EQ(SpecialFolderPath(machine.shell, csidlSendTo),
               "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\SendTo");
-    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_PROGRAMS),
+    EXPECT_EQ(SpecialFolderPath(machine.shell, csidlPrograms),
               "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs");
 }
 
 TEST(SpecialFolderPath, ProgramsLeadsToSendToTwoLevelsUp) {
     // Shortcuts are addressed relative to the Programs folder.
     test::PortableMachine machine;
-    EXPECT_EQ(machine.files.hostPath(SpecialFolderPath(machine.shell, CSIDL_PROGRAMS) + "\\..\\..\\SendTo"),
-              machine.files.hostPath(SpecialFolderPath(machine.shell, CSIDL_SENDTO)));
+    EXPECT_EQ(machine.files.hostPath(SpecialFolderPath(machine.shell, csidlPrograms) + "\\..\\..\\SendTo"),
+              machine.files.hostPath(SpecialFolderPath(machine.shell, csidlSendTo)));
 }
 
 TEST(SpecialFolderPath, ALongPathComesBackWholeAndAShorterOneAfterItLeavesNoTail) {
     test::PortableMachine machine;
     const std::string longPath = "C:\\" + std::string(252, 'x');
     ASSERT_EQ(longPath.size(), 255u);
-    machine.shell.specialFolders[CSIDL_PROGRAMS] = longPath;
-    machine.shell.specialFolders[CSIDL_SENDTO] = "C:\\s";
-    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_PROGRAMS), longPath);
-    EXPECT_EQ(SpecialFolderPath(machine.shell, CSIDL_SENDTO), "C:\\s");
+    machine.shell.specialFolders[csidlPrograms] = longPath;
+    machine.shell.specialFolders[csidlSendTo] = "C:\\s";
+    EXPECT_EQ(SpecialFolderPath(machine.shell, csidlPrograms), longPath);
+    EXPECT_EQ(SpecialFolderPath(machine.shell, csidlSendTo), "C:\\s");
 }
 
 class RefusingShell : public Shell {
@@ -44,7 +44,7 @@ TEST(SpecialFolderPath, AFailedLookupGivesEmptyText) {
     test::PortableMachine machine;
     EXPECT_EQ(SpecialFolderPath(machine.shell, 0x1234), "");
     RefusingShell refusing;
-    EXPECT_EQ(SpecialFolderPath(refusing, CSIDL_SENDTO), "");
+    EXPECT_EQ(SpecialFolderPath(refusing, csidlSendTo), "");
 }
 
 }  // namespace

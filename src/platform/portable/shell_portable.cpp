@@ -6,8 +6,8 @@ PortableShell::PortableShell(std::string profile, std::string executableFolder)
     : profile_(std::move(profile)), executableFolder_(std::move(executableFolder)) {
     const std::string windows = applicationDataFolder() + "\\Microsoft\\Windows";
     specialFolders = {
-        {CSIDL_PROGRAMS, windows + "\\Start Menu\\Programs"},
-        {CSIDL_SENDTO, windows + "\\SendTo"},
+        {csidlPrograms, windows + "\\Start Menu\\Programs"},
+        {csidlSendTo, windows + "\\SendTo"},
     };
 }
 
