@@ -1,0 +1,259 @@
+// Finds Parcelo's windows from outside and works them as a person would, for the end-to-end scenarios.
+// Usage: parcelo_driver [--desktop NAME] COMMAND ARGS...; exit 0 on success, else a message on stderr.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr DWORD defaultTimeoutMs = 15000;
+
+struct Failure {
+    std::wstring message;
+};
+
+void write(DWORD stream, std::wstring_view text) {
+    // UTF-8 bytes straight to the handle, so Japanese survives a pipe whatever the console's code page.
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), bytes.data(), size, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(stream), bytes.data(), DWORD(bytes.size()), &written, nullptr);
+}
+
+void printLine(std::wstring_view line) { write(STD_OUTPUT_HANDLE, std::wstring(line) + L"\n"); }
+
+template <typename... Fields>
+void printFields(const Fields&... fields) {
+    std::wstring line;
+    ((line += fields, line += L'\t'), ...);
+    line.pop_back();
+    printLine(line);
+}
+
+// Polls `probe` until it yields a value or the deadline passes.
+template <typename Probe>
+auto poll(DWORD timeoutMs, Probe probe) -> decltype(probe()) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (auto found = probe()) return found;
+        if (GetTickCount64() >= deadline) return {};
+        Sleep(50);
+    }
+}
+
+std::wstring windowText(HWND window) {
+    // WM_GETTEXT is marshalled across processes; GetWindowTextW would not see typed text.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), LPARAM(text.data()), SMTO_ABORTIFHUNG, 5000, &copied);
+    text.resize(copied);
+    return text;
+}
+
+// Tabs and line breaks inside a text would break the tab-separated lines.
+std::wstring escaped(std::wstring_view text) {
+    std::wstring result;
+    for (wchar_t c : text) {
+        if (c == L'\t') result += L"\\t";
+        else if (c == L'\n') result += L"\\n";
+        else if (c == L'\r') result += L"\\r";
+        else result += c;
+    }
+    return result;
+}
+
+std::optional<HWND> findTopLevel(const std::wstring& caption) {
+    struct Search {
+        const std::wstring& caption;
+        HWND found = nullptr;
+    } search{caption};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            wchar_t text[512] = {};
+            GetWindowTextW(window, text, 512);
+            if (IsWindowVisible(window) && s.caption == text) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        LPARAM(&search));
+    if (search.found) return search.found;
+    return std::nullopt;
+}
+
+HWND requireWindow(const std::wstring& caption, DWORD timeoutMs = defaultTimeoutMs) {
+    if (auto window = poll(timeoutMs, [&] { return findTopLevel(caption); })) return *window;
+    throw Failure{L"no visible window \"" + caption + L"\" within " + std::to_wstring(timeoutMs) + L" ms"};
+}
+
+int twips(int pixels, UINT dpi) { return MulDiv(pixels, 1440, int(dpi)); }
+
+std::wstring twipsFields(const RECT& r, UINT dpi) {
+    return std::to_wstring(twips(r.left, dpi)) + L'\t' + std::to_wstring(twips(r.top, dpi)) + L'\t' +
+           std::to_wstring(twips(r.right - r.left, dpi)) + L'\t' + std::to_wstring(twips(r.bottom - r.top, dpi));
+}
+
+void listChildren(HWND parent, int parentId, UINT dpi) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+        wchar_t className[256] = {};
+        GetClassNameW(child, className, 256);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        const std::wstring flags{(style & WS_VISIBLE) ? L'V' : L'-', (style & WS_DISABLED) ? L'-' : L'E',
+                                 (style & WS_TABSTOP) ? L'T' : L'-'};
+        const int id = GetDlgCtrlID(child);
+        printFields(std::to_wstring(id), std::wstring(className), escaped(windowText(child)), twipsFields(r, dpi),
+                    std::to_wstring(parentId), flags);
+        listChildren(child, id, dpi);
+    }
+}
+
+// Wine keeps menus in the process that made them: menu_probe.cpp reads the menu bar inside the window's
+// thread, hooked in for one sent message, and leaves the lines in a mapping named after this process.
+std::wstring menuLines(HWND window) {
+    constexpr DWORD mappingBytes = 1 << 20;
+    const std::wstring name = L"ParceloMenuProbe." + std::to_wstring(GetCurrentProcessId());
+    const HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, mappingBytes, name.c_str());
+    auto* text = static_cast<const wchar_t*>(mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr);
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::wstring probePath = std::wstring(self, wcsrchr(self, L'\\') + 1) + L"parcelo_menu_probe.dll";
+    const HMODULE probe = LoadLibraryW(probePath.c_str());
+    const auto proc = probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "menuProbe"))) : nullptr;
+    const HHOOK hook = proc ? SetWindowsHookExW(WH_CALLWNDPROC, proc, probe, GetWindowThreadProcessId(window, nullptr)) : nullptr;
+    DWORD_PTR ignored = 0;
+    const bool answered = hook && text &&
+        SendMessageTimeoutW(window, RegisterWindowMessageW(L"ParceloMenuProbe"), GetCurrentProcessId(), 0,
+                            SMTO_ABORTIFHUNG, defaultTimeoutMs, &ignored);
+    std::wstring lines = answered ? std::wstring(text) : std::wstring();
+    if (hook) UnhookWindowsHookEx(hook);
+    if (text) UnmapViewOfFile(text);
+    if (mapping) CloseHandle(mapping);
+    if (!answered) throw Failure{L"cannot read the menu of the window (" + probePath + L")"};
+    return lines;
+}
+
+std::wstring showState(HWND window) {
+    if (IsIconic(window)) return L"minimized";
+    if (IsZoomed(window)) return L"maximized";
+    return L"normal";
+}
+
+long number(const std::wstring& text) {
+    wchar_t* end = nullptr;
+    const long value = std::wcstol(text.c_str(), &end, 10);
+    if (text.empty() || *end) throw Failure{L"not a number: " + text};
+    return value;
+}
+
+DWORD timeoutArg(const std::vector<std::wstring>& args, size_t index) {
+    return args.size() > index ? DWORD(number(args[index])) : defaultTimeoutMs;
+}
+
+void need(const std::vector<std::wstring>& args, size_t count, const wchar_t* usage) {
+    if (args.size() < count) throw Failure{std::wstring(L"usage: ") + usage};
+}
+
+void run(const std::vector<std::wstring>& args) {
+    need(args, 1, L"parcelo_driver [--desktop NAME] COMMAND ARGS...");
+    const std::wstring& command = args[0];
+    if (command == L"special-folder") {
+        need(args, 2, L"special-folder CSIDL");
+        PIDLIST_ABSOLUTE list = nullptr;
+        wchar_t path[MAX_PATH] = {};
+        const HRESULT hr = SHGetSpecialFolderLocation(nullptr, int(number(args[1])), &list);
+        const bool ok = SUCCEEDED(hr) && SHGetPathFromIDListW(list, path);
+        CoTaskMemFree(list);
+        if (!ok) throw Failure{L"no path for special folder " + args[1]};
+        printLine(path);
+        return;
+    }
+    need(args, 2, (command + L" CAPTION ...").c_str());
+    const std::wstring& caption = args[1];
+    if (command == L"wait-window") {
+        wchar_t handle[32];
+        swprintf(handle, 32, L"%p", static_cast<void*>(requireWindow(caption, timeoutArg(args, 2))));
+        printLine(handle);
+        return;
+    }
+    const HWND window = requireWindow(caption);
+    const UINT dpi = GetDpiForWindow(window);
+    if (command == L"controls") {
+        listChildren(window, 0, dpi);
+    } else if (command == L"menu") {
+        if (!GetMenu(window)) throw Failure{L"window \"" + caption + L"\" has no menu bar"};
+        write(STD_OUTPUT_HANDLE, menuLines(window));
+    } else if (command == L"client") {
+        RECT r;
+        GetClientRect(window, &r);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        printFields(std::to_wstring(twips(r.right, dpi)), std::to_wstring(twips(r.bottom, dpi)),
+                    std::to_wstring(twips(origin.x, dpi)), std::to_wstring(twips(origin.y, dpi)));
+    } else if (command == L"move") {
+        need(args, 6, L"move CAPTION LEFT TOP WIDTH HEIGHT");
+        const auto pixels = [&](size_t i) { return MulDiv(int(number(args[i])), int(dpi), 1440); };
+        const RECT wanted{pixels(2), pixels(3), pixels(2) + pixels(4), pixels(3) + pixels(5)};
+        SetWindowPos(window, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!poll(defaultTimeoutMs, [&] {
+                RECT r;
+                return GetWindowRect(window, &r) && EqualRect(&r, &wanted);
+            }))
+            throw Failure{L"window \"" + caption + L"\" did not move there"};
+    } else if (command == L"rect") {
+        RECT r;
+        GetWindowRect(window, &r);
+        printLine(twipsFields(r, dpi));
+    } else if (command == L"state") {
+        printLine(showState(window));
+    } else if (command == L"minimize") {
+        PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        if (!poll(defaultTimeoutMs, [&] { return IsIconic(window) != FALSE; }))
+            throw Failure{L"window \"" + caption + L"\" did not minimize"};
+    } else if (command == L"close") {
+        // A minimized window gets WM_CLOSE, as from the taskbar; else the close box's SC_CLOSE.
+        if (IsIconic(window)) PostMessageW(window, WM_CLOSE, 0, 0);
+        else PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else {
+        throw Failure{L"unknown command " + command};
+    }
+}
+
+// Windows of a program started with `explorer /desktop=NAME` live on that desktop only.
+// The desktop exists only once explorer has started, so it is polled for like a window.
+void joinDesktop(const std::wstring& name) {
+    const HDESK desktop = poll(defaultTimeoutMs, [&] { return OpenDesktopW(name.c_str(), 0, FALSE, GENERIC_ALL); });
+    if (!desktop || !SetThreadDesktop(desktop))
+        throw Failure{L"cannot join desktop " + name + L" (error " + std::to_wstring(GetLastError()) + L")"};
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    try {
+        SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+        if (args.size() >= 2 && args[0] == L"--desktop") {
+            joinDesktop(args[1]);
+            args.erase(args.begin(), args.begin() + 2);
+        }
+        run(args);
+        return 0;
+    } catch (const Failure& failure) {
+        write(STD_ERROR_HANDLE, L"parcelo_driver: " + failure.message + L"\n");
+        return 1;
+    }
+}

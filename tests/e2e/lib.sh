@@ -1,0 +1,99 @@
+# Sourced by each scenario: scenario.sh PARCELO_EXE DRIVER_EXE BUILD_DIR.
+# Each scenario runs its own copy of Parcelo.exe, so its Data.ini, in C:\e2e\<scenario>\ of the session's
+# prefix, on a Wine desktop named after the scenario.
+set -euo pipefail
+parcelo_exe=${1:?usage: scenario PARCELO_EXE DRIVER_EXE BUILD_DIR}
+driver_exe=${2:?}
+build_dir=${3:?}
+scenario=$(basename "$0" .sh)
+e2e_dir=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+wine_run=$e2e_dir/wine-run
+# shellcheck source=/dev/null
+. "${PARCELO_WINE_SESSION:?}/session.env"
+
+work=$WINEPREFIX/drive_c/e2e/$scenario
+win_work="C:\\e2e\\$scenario"
+data_ini=$work/Data.ini
+rm -rf "$work"
+mkdir -p "$work/log"
+cp "$parcelo_exe" "$work/Parcelo.exe"
+parcelo_pid=
+
+fail() {
+  echo "FAIL $scenario: $*" >&2
+  exit 1
+}
+
+# Wine's programs write into files, never into a pipe: a helper process that Wine starts on the way would
+# hold the pipe open long after the call.
+drv() {
+  if ! "$wine_run" "$driver_exe" --desktop "$scenario" "$@" >"$work/log/driver.out" 2>"$work/log/driver.err"; then
+    fail "driver $*: $(cat "$work/log/driver.err")"
+  fi
+  cat "$work/log/driver.out"
+}
+
+start_parcelo() {
+  "$wine_run" explorer "/desktop=$scenario,1024x768" "$win_work\\Parcelo.exe" "$@" \
+    </dev/null >"$work/log/parcelo.log" 2>&1 &
+  parcelo_pid=$!
+  drv wait-window Parcelo >/dev/null
+}
+
+# The desktop's explorer ends with the last program on it, so its end is the end of Parcelo.
+wait_parcelo_exit() {
+  local deadline=$((SECONDS + 15))
+  while kill -0 "$parcelo_pid" 2>/dev/null; do
+    ((SECONDS < deadline)) || fail "Parcelo still running 15 s after it was closed"
+    sleep 0.1
+  done
+}
+
+# Writes Data.ini as the program would: one record in code page 932, ended by CR LF.
+write_data_ini() {
+  printf '%s\r\n' "$1" | iconv -f UTF-8 -t CP932 >"$data_ini"
+}
+
+# Compares Data.ini byte for byte with the record given in UTF-8.
+expect_data_ini() {
+  [[ -f $data_ini ]] || fail "no Data.ini next to the program"
+  printf '%s\r\n' "$1" | iconv -f UTF-8 -t CP932 >"$work/log/expected.ini"
+  cmp -s "$work/log/expected.ini" "$data_ini" ||
+    fail "Data.ini differs: expected $(od -An -c "$work/log/expected.ini"), found $(od -An -c "$data_ini")"
+}
+
+expect_equal() {  # what expected actual
+  [[ $2 == "$3" ]] || fail "$1: expected '$2', found '$3'"
+}
+
+# The outer rectangle as Data.ini stores it: width,height,top,left.
+placement_fields() {
+  local rect left top width height
+  rect=$(drv rect Parcelo)
+  read -r left top width height <<<"$rect"
+  echo "$width,$height,$top,$left"
+}
+
+send_to_folder() {
+  drv special-folder 9
+}
+
+# Data.ini's record as UTF-8, after checking that the file is one CR LF line of code page 932 text.
+data_ini_record() {
+  local text
+  [[ -f $data_ini ]] || fail "no Data.ini next to the program"
+  text=$(iconv -f CP932 -t UTF-8 "$data_ini") || fail "Data.ini is not code page 932 text"
+  [[ $(wc -l <"$data_ini") == 1 && $(tail -c 2 "$data_ini" | od -An -tx1) == " 0d 0a" ]] ||
+    fail "Data.ini is not one line ended by CR LF: $(od -An -c "$data_ini")"
+  echo "${text%$'\r'}"
+}
+
+# A picture of the main window for people to look at; a fresh prefix runs at 96 dpi, 15 twips a pixel.
+screenshot() {
+  local rect left top width height
+  rect=$(drv rect Parcelo)
+  read -r left top width height <<<"$rect"
+  mkdir -p "$build_dir/screenshots"
+  import -display "$DISPLAY" -window root -crop "$((width / 15))x$((height / 15))+$((left / 15))+$((top / 15))" \
+    +repage "$build_dir/screenshots/$1"
+}
