@@ -28,6 +28,8 @@ function(parcelo_add_wine_test)
   add_test(NAME ${arg_NAME}
     COMMAND "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../tests/e2e/wine-run" "${program}" ${arg_COMMAND})
   parcelo_require_wine_session(${arg_NAME})
+  # A hung program fails the test instead of the run; set TIMEOUT afterwards for a longer one.
+  set_tests_properties(${arg_NAME} PROPERTIES TIMEOUT 300)
   if(arg_LABELS)
     set_tests_properties(${arg_NAME} PROPERTIES LABELS "${arg_LABELS}")
   endif()

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <optional>
 #include <string>
@@ -188,6 +189,10 @@ void run(const std::vector<std::wstring>& args) {
         printLine(handle);
         return;
     }
+    constexpr std::wstring_view windowCommands[] = {L"controls", L"menu", L"client", L"move",
+                                                    L"rect",     L"state", L"minimize", L"close"};
+    if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
+        throw Failure{L"unknown command " + command};
     const HWND window = requireWindow(caption);
     const UINT dpi = GetDpiForWindow(window);
     if (command == L"controls") {
@@ -227,8 +232,6 @@ void run(const std::vector<std::wstring>& args) {
         // A minimized window gets WM_CLOSE, as from the taskbar; else the close box's SC_CLOSE.
         if (IsIconic(window)) PostMessageW(window, WM_CLOSE, 0, 0);
         else PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    } else {
-        throw Failure{L"unknown command " + command};
     }
 }
 
