@@ -15,4 +15,21 @@ bool isDriveDesignation(std::string_view text) {
     return text.size() == 2 || (text.substr(2, 2) == " [" && text.back() == ']');
 }
 
+std::vector<std::string> pathComponents(std::string_view afterDrive) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= afterDrive.size()) {
+        size_t end = afterDrive.find_first_of("\\/", start);
+        if (end == std::string_view::npos) end = afterDrive.size();
+        const std::string_view part = afterDrive.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.emplace_back(part);
+        }
+        start = end + 1;
+    }
+    return parts;
+}
+
 }  // namespace parcelo

@@ -1,8 +1,9 @@
 #include "core/shell_link.h"
 
-#include <vector>
+#include <algorithm>
 
 #include "core/atomic_write.h"
+#include "core/drive_text.h"
 #include "core/shortcut_name.h"
 #include "core/special_folders.h"
 #include "platform/platform_error.h"
@@ -10,24 +11,11 @@
 namespace parcelo {
 namespace {
 
-// `relative` under `base`, with "." and ".." resolved by name as the system does.
+// `relative` under `base`, resolved by name as the system does.
 std::string resolveUnder(const std::string& base, const std::string& relative) {
-    std::vector<std::string> parts;
-    const std::string whole = base + "\\" + relative;
-    size_t start = 0;
-    while (start <= whole.size()) {
-        size_t end = whole.find('\\', start);
-        if (end == std::string::npos) end = whole.size();
-        const std::string part = whole.substr(start, end - start);
-        if (part == "..") {
-            if (parts.size() > 1) parts.pop_back();  // never above the drive
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = end + 1;
-    }
-    std::string path;
-    for (const std::string& part : parts) path += (path.empty() ? "" : "\\") + part;
+    std::string path = base.substr(0, 2);
+    for (const std::string& part : pathComponents(base.substr(std::min<size_t>(2, base.size())) + "\\" + relative))
+        path += "\\" + part;
     return path;
 }
 

@@ -20,5 +20,17 @@ TEST(DriveText, KnowsAWholeDriveFromAFolderOnIt) {
     for (const auto& [text, whole] : cases) EXPECT_EQ(isDriveDesignation(text), whole) << text;
 }
 
+TEST(DriveText, ResolvesDotsByNameWithoutClimbingAboveTheDrive) {
+    using Parts = std::vector<std::string>;
+    const std::pair<std::string_view, Parts> cases[] = {
+        {"\\Users\\x\\Start Menu\\Programs\\..\\..\\SendTo", {"Users", "x", "SendTo"}},
+        {"\\a\\.\\b/c\\", {"a", "b", "c"}},
+        {"\\..\\..\\Windows", {"Windows"}},
+        {"\\", {}},
+        {"", {}},
+    };
+    for (const auto& [path, parts] : cases) EXPECT_EQ(pathComponents(path), parts) << path;
+}
+
 }  // namespace
 }  // namespace parcelo

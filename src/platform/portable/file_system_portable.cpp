@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <fstream>
-#include <vector>
 
+#include "core/drive_text.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
@@ -24,22 +24,8 @@ fs::path PortableFileSystem::hostPath(const std::string& path) const {
     const auto drive = drives_.find(letter);
     if (drive == drives_.end()) fail(error_code::invalidDrive, "ドライブが見つかりません", path);
 
-    // Resolved by name as Windows does: "." and ".." never climb above the drive.
-    std::vector<std::string> parts;
-    size_t start = 2;
-    while (start <= path.size()) {
-        size_t end = path.find_first_of("\\/", start);
-        if (end == std::string::npos) end = path.size();
-        const std::string part = path.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = end + 1;
-    }
     fs::path host = drive->second;
-    for (const std::string& part : parts) host /= part;
+    for (const std::string& part : pathComponents(std::string_view(path).substr(2))) host /= part;
     return host;
 }
 
