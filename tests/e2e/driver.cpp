@@ -2,6 +2,7 @@
 // Usage: parcelo_driver [--desktop NAME] COMMAND ARGS...; exit 0 on success, else a message on stderr.
 #include <windows.h>
 #include <shlobj.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <cwchar>
@@ -71,29 +72,38 @@ std::wstring escaped(std::wstring_view text) {
     return result;
 }
 
-std::optional<HWND> findTopLevel(const std::wstring& caption) {
+// A modal box shares its caption with its disabled owner ("Parcelo"): the enabled window wins.
+// An empty class name matches any class.
+std::optional<HWND> findTopLevel(const std::wstring& caption, const std::wstring& windowClass = {}) {
     struct Search {
         const std::wstring& caption;
-        HWND found = nullptr;
-    } search{caption};
+        const std::wstring& windowClass;
+        HWND enabled = nullptr, disabled = nullptr;
+    } search{caption, windowClass};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(param);
             wchar_t text[512] = {};
             GetWindowTextW(window, text, 512);
-            if (IsWindowVisible(window) && s.caption == text) {
-                s.found = window;
-                return FALSE;
+            wchar_t className[256] = {};
+            GetClassNameW(window, className, 256);
+            if (!IsWindowVisible(window) || s.caption != text) return TRUE;
+            if (!s.windowClass.empty() && s.windowClass != className) return TRUE;
+            if (!IsWindowEnabled(window)) {
+                if (!s.disabled) s.disabled = window;
+                return TRUE;
             }
-            return TRUE;
+            s.enabled = window;
+            return FALSE;
         },
         LPARAM(&search));
-    if (search.found) return search.found;
+    if (search.enabled) return search.enabled;
+    if (search.disabled) return search.disabled;
     return std::nullopt;
 }
 
-HWND requireWindow(const std::wstring& caption, DWORD timeoutMs = defaultTimeoutMs) {
-    if (auto window = poll(timeoutMs, [&] { return findTopLevel(caption); })) return *window;
+HWND requireWindow(const std::wstring& caption, DWORD timeoutMs = defaultTimeoutMs, const std::wstring& windowClass = {}) {
+    if (auto window = poll(timeoutMs, [&] { return findTopLevel(caption, windowClass); })) return *window;
     throw Failure{L"no visible window \"" + caption + L"\" within " + std::to_wstring(timeoutMs) + L" ms"};
 }
 
@@ -152,6 +162,26 @@ std::wstring showState(HWND window) {
     return L"normal";
 }
 
+// The first child, at any depth, with this ID ("#1") or this caption.
+HWND findChild(HWND parent, const std::wstring& key) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const bool byId = key.size() > 1 && key[0] == L'#';
+        if (byId ? std::to_wstring(GetDlgCtrlID(child)) == key.substr(1) : windowText(child) == key) return child;
+        if (HWND found = findChild(child, key)) return found;
+    }
+    return nullptr;
+}
+
+// The edit field that takes typing: the control itself or, in a combo box, the field inside it.
+HWND findEdit(HWND control) {
+    wchar_t className[64] = {};
+    GetClassNameW(control, className, 64);
+    if (!_wcsicmp(className, L"Edit")) return control;
+    for (HWND child = GetWindow(control, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (HWND edit = findEdit(child)) return edit;
+    return nullptr;
+}
+
 long number(const std::wstring& text) {
     wchar_t* end = nullptr;
     const long value = std::wcstol(text.c_str(), &end, 10);
@@ -161,6 +191,25 @@ long number(const std::wstring& text) {
 
 DWORD timeoutArg(const std::vector<std::wstring>& args, size_t index) {
     return args.size() > index ? DWORD(number(args[index])) : defaultTimeoutMs;
+}
+
+HWND requireChild(HWND window, const std::wstring& key) {
+    if (HWND child = findChild(window, key)) return child;
+    throw Failure{L"no control " + key + L" in the window"};
+}
+
+// The target of a shortcut file, read as the shell reads it.
+std::wstring linkTarget(const std::wstring& path) {
+    using Microsoft::WRL::ComPtr;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    wchar_t target[32768] = {};
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
+        FAILED(link.As(&file)) || FAILED(file->Load(path.c_str(), STGM_READ)) ||
+        FAILED(link->GetPath(target, 32768, nullptr, SLGP_RAWPATH)))
+        throw Failure{L"cannot read the shortcut " + path};
+    return target;
 }
 
 void need(const std::vector<std::wstring>& args, size_t count, const wchar_t* usage) {
@@ -181,16 +230,51 @@ void run(const std::vector<std::wstring>& args) {
         printLine(path);
         return;
     }
+    if (command == L"windows") {
+        // The visible top-level windows: class and caption.
+        EnumWindows(
+            [](HWND window, LPARAM) -> BOOL {
+                wchar_t className[256] = {};
+                GetClassNameW(window, className, 256);
+                if (IsWindowVisible(window)) printFields(std::wstring(className), escaped(windowText(window)));
+                return TRUE;
+            },
+            0);
+        return;
+    }
     need(args, 2, (command + L" CAPTION ...").c_str());
     const std::wstring& caption = args[1];
+    if (command == L"resolve-link") {
+        printLine(linkTarget(caption));
+        return;
+    }
+    if (command == L"wait-text") {
+        // A box is known by its caption and the text it shows; the listing of its controls is printed.
+        need(args, 3, L"wait-text CAPTION TEXT [TIMEOUT]");
+        const auto window = poll(timeoutArg(args, 3), [&]() -> std::optional<HWND> {
+            const auto found = findTopLevel(caption);
+            if (found && findChild(*found, args[2])) return found;
+            return std::nullopt;
+        });
+        if (!window) throw Failure{L"no window \"" + caption + L"\" showing \"" + args[2] + L"\""};
+        listChildren(*window, 0, GetDpiForWindow(*window));
+        return;
+    }
+    if (command == L"wait-gone") {
+        if (!poll(timeoutArg(args, 2), [&] { return !findTopLevel(caption); }))
+            throw Failure{L"window \"" + caption + L"\" still there"};
+        return;
+    }
     if (command == L"wait-window") {
         wchar_t handle[32];
-        swprintf(handle, 32, L"%p", static_cast<void*>(requireWindow(caption, timeoutArg(args, 2))));
+        const std::wstring windowClass = args.size() > 3 ? args[3] : L"";
+        swprintf(handle, 32, L"%p", static_cast<void*>(requireWindow(caption, timeoutArg(args, 2), windowClass)));
         printLine(handle);
         return;
     }
-    constexpr std::wstring_view windowCommands[] = {L"controls", L"menu", L"client", L"move",
-                                                    L"rect",     L"state", L"minimize", L"close"};
+    constexpr std::wstring_view windowCommands[] = {L"controls", L"menu",     L"client", L"move",    L"rect",
+                                                    L"state",    L"minimize", L"close",  L"set-text", L"press",
+                                                    L"command"};
     if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
         throw Failure{L"unknown command " + command};
     const HWND window = requireWindow(caption);
@@ -228,6 +312,23 @@ void run(const std::vector<std::wstring>& args) {
         PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         if (!poll(defaultTimeoutMs, [&] { return IsIconic(window) != FALSE; }))
             throw Failure{L"window \"" + caption + L"\" did not minimize"};
+    } else if (command == L"set-text") {
+        // What typing leaves in the box: its whole text replaced.
+        need(args, 4, L"set-text CAPTION CONTROL TEXT");
+        const HWND control = findEdit(requireChild(window, args[2]));
+        if (!control) throw Failure{L"control " + args[2] + L" takes no typing"};
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(control, WM_SETTEXT, 0, LPARAM(args[3].c_str()), SMTO_ABORTIFHUNG, defaultTimeoutMs,
+                            &ignored);
+        if (windowText(control) != args[3]) throw Failure{L"control " + args[2] + L" did not take the text"};
+    } else if (command == L"press") {
+        // Posted, because the press may open a modal box that would keep a sent message from returning;
+        // the scenario waits for what the press leads to.
+        need(args, 3, L"press CAPTION BUTTON");
+        PostMessageW(requireChild(window, args[2]), BM_CLICK, 0, 0);
+    } else if (command == L"command") {
+        need(args, 3, L"command CAPTION MENU-ID");
+        PostMessageW(window, WM_COMMAND, WPARAM(number(args[2])), 0);
     } else if (command == L"close") {
         // A minimized window gets WM_CLOSE, as from the taskbar; else the close box's SC_CLOSE.
         if (IsIconic(window)) PostMessageW(window, WM_CLOSE, 0, 0);

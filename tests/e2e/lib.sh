@@ -26,18 +26,37 @@ fail() {
 
 # Wine's programs write into files, never into a pipe: a helper process that Wine starts on the way would
 # hold the pipe open long after the call.
+# drv works the windows on the scenario's desktop; ask only reads the system (special folders, shortcuts),
+# which needs no desktop and still works after the program and its desktop have gone.
 drv() {
-  if ! "$wine_run" "$driver_exe" --desktop "$scenario" "$@" >"$work/log/driver.out" 2>"$work/log/driver.err"; then
+  driver --desktop "$scenario" "$@"
+}
+
+ask() {
+  driver "$@"
+}
+
+driver() {
+  if ! "$wine_run" "$driver_exe" "$@" >"$work/log/driver.out" 2>"$work/log/driver.err"; then
     fail "driver $*: $(cat "$work/log/driver.err")"
   fi
   cat "$work/log/driver.out"
 }
 
-start_parcelo() {
+# Starts the program with these arguments, as the shell would pass them, and does not wait for a window.
+launch_parcelo() {
   "$wine_run" explorer "/desktop=$scenario,1024x768" "$win_work\\Parcelo.exe" "$@" \
     </dev/null >"$work/log/parcelo.log" 2>&1 &
   parcelo_pid=$!
-  drv wait-window Parcelo >/dev/null
+}
+
+start_parcelo() {
+  launch_parcelo "$@"
+  drv wait-window Parcelo 15000 ParceloMain >/dev/null
+}
+
+expect_no_main_window() {
+  if drv windows | grep -q '^ParceloMain'; then fail "the main window is showing"; fi
 }
 
 # The desktop's explorer ends with the last program on it, so its end is the end of Parcelo.
@@ -75,7 +94,36 @@ placement_fields() {
 }
 
 send_to_folder() {
-  drv special-folder 9
+  ask special-folder 9
+}
+
+# The host's name for a path on drive C: of the prefix.
+host_path() {
+  local path=${1#[Cc]:}
+  echo "$WINEPREFIX/drive_c${path//\\//}"
+}
+
+# An ordinary file at this Windows path, to send to the program.
+make_program() {
+  local file
+  file=$(host_path "$1")
+  mkdir -p "$(dirname "$file")"
+  cp "$parcelo_exe" "$file"
+}
+
+# Asks for the shortcut name of one sent path and confirms "完了".
+name_shortcut() {  # path name
+  drv wait-text 作成 "ショートカット名を入力してください$1" >/dev/null
+  drv set-text 作成 '#1002' "$2" >/dev/null
+  drv press 作成 OK
+  drv wait-text Parcelo 完了 >/dev/null
+  drv press Parcelo OK
+}
+
+expect_shortcut() {  # name target
+  local target
+  target=$(ask resolve-link "$(send_to_folder)\\$1.lnk")
+  expect_equal "target of the shortcut $1" "$2" "$target"
 }
 
 # Data.ini's record as UTF-8, after checking that the file is one CR LF line of code page 932 text.
@@ -88,10 +136,11 @@ data_ini_record() {
   echo "${text%$'\r'}"
 }
 
-# A picture of the main window for people to look at; a fresh prefix runs at 96 dpi, 15 twips a pixel.
-screenshot() {
+# A picture of a window (the main window unless a caption is given) for people to look at;
+# a fresh prefix runs at 96 dpi, 15 twips a pixel.
+screenshot() {  # file [caption]
   local rect left top width height
-  rect=$(drv rect Parcelo)
+  rect=$(drv rect "${2:-Parcelo}")
   read -r left top width height <<<"$rect"
   mkdir -p "$build_dir/screenshots"
   import -display "$DISPLAY" -window root -crop "$((width / 15))x$((height / 15))+$((left / 15))+$((top / 15))" \
