@@ -73,6 +73,7 @@ void frmMain::Form_Load() {
     step([&] { driDri().setDrive(values_.TargetPath); });
     step([&] { dirDir().setPath(values_.TargetPath); });
     step([&] { webMain().navigate(dirDir().path()); });
+    step([&] { InitialPlacement(); });
 
     const std::string arguments = argumentText(platform_.shell.commandLine());
     if (arguments.empty()) return;

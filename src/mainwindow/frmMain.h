@@ -51,10 +51,12 @@ public:
 private:
     bool LoadSettings();
     void SaveSettings();
+    void InitialPlacement();
 
     DriveList& driDri() { return form_->driveList("driDri"); }
     FolderList& dirDir() { return form_->folderList("dirDir"); }
     FolderView& webMain() { return form_->folderView("webMain"); }
+    Control& Picture1() { return form_->control("Picture1"); }
 
     Platform& platform_;
     ProgramValues& values_;

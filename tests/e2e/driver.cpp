@@ -131,28 +131,29 @@ void listChildren(HWND parent, int parentId, UINT dpi) {
     }
 }
 
-// Wine keeps menus in the process that made them: menu_probe.cpp reads the menu bar inside the window's
-// thread, hooked in for one sent message, and leaves the lines in a mapping named after this process.
-std::wstring menuLines(HWND window) {
+// Wine keeps menus in the process that made them, and a list view's texts live there too:
+// window_probe.cpp reads them inside the window's thread, hooked in for one sent message, and leaves
+// the lines in a mapping named after this process. A list view is named by `list`, the menu bar by null.
+std::wstring probeLines(HWND window, HWND list) {
     constexpr DWORD mappingBytes = 1 << 20;
-    const std::wstring name = L"ParceloMenuProbe." + std::to_wstring(GetCurrentProcessId());
+    const std::wstring name = L"ParceloWindowProbe." + std::to_wstring(GetCurrentProcessId());
     const HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, mappingBytes, name.c_str());
     auto* text = static_cast<const wchar_t*>(mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr);
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring probePath = std::wstring(self, wcsrchr(self, L'\\') + 1) + L"parcelo_menu_probe.dll";
+    const std::wstring probePath = std::wstring(self, wcsrchr(self, L'\\') + 1) + L"parcelo_window_probe.dll";
     const HMODULE probe = LoadLibraryW(probePath.c_str());
-    const auto proc = probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "menuProbe"))) : nullptr;
+    const auto proc = probe ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe, "windowProbe"))) : nullptr;
     const HHOOK hook = proc ? SetWindowsHookExW(WH_CALLWNDPROC, proc, probe, GetWindowThreadProcessId(window, nullptr)) : nullptr;
     DWORD_PTR ignored = 0;
     const bool answered = hook && text &&
-        SendMessageTimeoutW(window, RegisterWindowMessageW(L"ParceloMenuProbe"), GetCurrentProcessId(), 0,
+        SendMessageTimeoutW(window, RegisterWindowMessageW(L"ParceloWindowProbe"), GetCurrentProcessId(), LPARAM(list),
                             SMTO_ABORTIFHUNG, defaultTimeoutMs, &ignored);
     std::wstring lines = answered ? std::wstring(text) : std::wstring();
     if (hook) UnhookWindowsHookEx(hook);
     if (text) UnmapViewOfFile(text);
     if (mapping) CloseHandle(mapping);
-    if (!answered) throw Failure{L"cannot read the menu of the window (" + probePath + L")"};
+    if (!answered) throw Failure{L"cannot look into the window (" + probePath + L")"};
     return lines;
 }
 
@@ -172,14 +173,21 @@ HWND findChild(HWND parent, const std::wstring& key) {
     return nullptr;
 }
 
+HWND findChildOfClass(HWND parent, const wchar_t* windowClass) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[64] = {};
+        GetClassNameW(child, className, 64);
+        if (!_wcsicmp(className, windowClass)) return child;
+        if (HWND found = findChildOfClass(child, windowClass)) return found;
+    }
+    return nullptr;
+}
+
 // The edit field that takes typing: the control itself or, in a combo box, the field inside it.
 HWND findEdit(HWND control) {
     wchar_t className[64] = {};
     GetClassNameW(control, className, 64);
-    if (!_wcsicmp(className, L"Edit")) return control;
-    for (HWND child = GetWindow(control, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (HWND edit = findEdit(child)) return edit;
-    return nullptr;
+    return _wcsicmp(className, L"Edit") ? findChildOfClass(control, L"Edit") : control;
 }
 
 long number(const std::wstring& text) {
@@ -272,9 +280,9 @@ void run(const std::vector<std::wstring>& args) {
         printLine(handle);
         return;
     }
-    constexpr std::wstring_view windowCommands[] = {L"controls", L"menu",     L"client", L"move",    L"rect",
-                                                    L"state",    L"minimize", L"close",  L"set-text", L"press",
-                                                    L"command"};
+    constexpr std::wstring_view windowCommands[] = {
+        L"controls", L"menu",     L"view-items", L"client",  L"move",  L"drag",    L"rect",        L"state",
+        L"minimize", L"close",    L"set-text",   L"press",   L"command", L"double-click"};
     if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
         throw Failure{L"unknown command " + command};
     const HWND window = requireWindow(caption);
@@ -283,7 +291,34 @@ void run(const std::vector<std::wstring>& args) {
         listChildren(window, 0, dpi);
     } else if (command == L"menu") {
         if (!GetMenu(window)) throw Failure{L"window \"" + caption + L"\" has no menu bar"};
-        write(STD_OUTPUT_HANDLE, menuLines(window));
+        write(STD_OUTPUT_HANDLE, probeLines(window, nullptr));
+    } else if (command == L"view-items") {
+        // The names the shell's view inside the window shows, one a line.
+        const HWND list = findChildOfClass(window, L"SysListView32");
+        if (!list) throw Failure{L"window \"" + caption + L"\" shows no folder view"};
+        write(STD_OUTPUT_HANDLE, probeLines(window, list));
+    } else if (command == L"drag") {
+        // Where the window ends when the user leaves its frame there: the program may set it back.
+        need(args, 6, L"drag CAPTION LEFT TOP WIDTH HEIGHT");
+        const auto pixels = [&](size_t i) { return MulDiv(int(number(args[i])), int(dpi), 1440); };
+        SetWindowPos(window, nullptr, pixels(2), pixels(3), pixels(4), pixels(5), SWP_NOZORDER | SWP_NOACTIVATE);
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, defaultTimeoutMs, &ignored);
+        RECT r;
+        GetWindowRect(window, &r);
+        printLine(twipsFields(r, dpi));
+    } else if (command == L"double-click") {
+        // On an entry of a list box, as the mouse does it.
+        need(args, 4, L"double-click CAPTION LIST ENTRY");
+        const HWND list = requireChild(window, args[2]);
+        const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(args[3].c_str()));
+        if (index == LB_ERR) throw Failure{L"no entry \"" + args[3] + L"\" in " + args[2]};
+        SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
+        RECT item{};
+        SendMessageW(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&item));
+        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     } else if (command == L"client") {
         RECT r;
         GetClientRect(window, &r);

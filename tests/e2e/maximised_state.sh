@@ -6,6 +6,15 @@ write_data_ini "\"$win_work\",\"\",8100,6600,1500,2250,2,0"
 start_parcelo
 state=$(drv state Parcelo)
 expect_equal "window state" maximized "$state"
+# The lists and the view fill the maximised window.
+read -r client_width client_height _ <<<"$(drv client Parcelo)"
+controls=$(drv controls Parcelo)
+view=$(awk -F'\t' '$1 == 1001 && $8 == 0 { print $6, $7 }' <<<"$controls")
+expect_equal "folder view's size" "$((client_width - 1815)) $((client_height - 900))" "$view"
+drive_height=$(awk -F'\t' '$1 == 1011 { print $7 }' <<<"$controls")
+list=$(awk -F'\t' '$1 == 1000 && $8 == 0 { print $5 + $7 }' <<<"$controls")
+expect_equal "folder list's bottom" "$client_height" "$list"
+screenshot main_window_maximised.png
 drv close Parcelo >/dev/null
 wait_parcelo_exit
 record=$(data_ini_record)

@@ -32,7 +32,7 @@ protected:
     MemoryForm& start() {
         window = std::make_unique<frmMain>(machine.platform, machine.values);
         window->start();
-        machine.ui.lastForm->memoryControl("webMain").log.clear();
+        machine.ui.lastForm->log.clear();
         return *machine.ui.lastForm;
     }
     std::vector<std::string> sendToEntries() {
@@ -43,8 +43,8 @@ protected:
         return names;
     }
     bool refreshed() {
-        const auto& log = machine.ui.lastForm->memoryControl("webMain").log;
-        return std::find(log.begin(), log.end(), "refresh") != log.end();
+        const auto& log = machine.ui.lastForm->log;
+        return std::find(log.begin(), log.end(), "webMain refresh") != log.end();
     }
     std::string txtName() { return machine.ui.lastForm->control("txtName").text(); }
 

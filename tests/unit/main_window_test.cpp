@@ -4,6 +4,7 @@
 
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmMain_design.h"
+#include "platform/platform_error.h"
 #include "portable_machine.h"
 
 namespace parcelo {
@@ -82,13 +83,28 @@ TEST_F(MainWindowEvents, ExitButtonAndExitMenuBothSaveAndEnd) {
     }
 }
 
-TEST_F(MainWindowEvents, ChoosingADriveMovesTheFolderListAndTheView) {
-    form().memoryControl("webMain").log.clear();
+TEST_F(MainWindowEvents, ChoosingADriveMovesTheFolderListThenTheViewInOneStep) {
+    form().log.clear();
     form().driveList("driDri").setDrive("c:");  // already the drive: nothing moves
-    EXPECT_TRUE(form().memoryControl("webMain").log.empty());
-    window.onEvent("driDri", Event::Change);
-    EXPECT_EQ(form().folderList("dirDir").path(), "c:\\");
-    EXPECT_EQ(form().memoryControl("webMain").log, (std::vector<std::string>{"navigate c:\\"}));
+    EXPECT_TRUE(form().log.empty());
+    form().memoryControl("driDri").choose("d:");
+    EXPECT_EQ(form().log, (std::vector<std::string>{"driDri drive d:", "dirDir path d:\\", "webMain navigate d:\\"}));
+}
+
+TEST_F(MainWindowEvents, RefreshNavigatesThenReloadsTheViewThenRereadsBothLists) {
+    form().log.clear();
+    window.onEvent("cmdRef", Event::Click);
+    EXPECT_EQ(form().log, (std::vector<std::string>{"webMain navigate " + machine.sendTo(), "webMain refresh",
+                                                    "dirDir refresh", "driDri refresh"}));
+}
+
+TEST_F(MainWindowEvents, AnUnreadableDrivePickedByTheUserMovesNothing) {
+    std::filesystem::remove_all(machine.files.hostPath("D:\\"));  // no medium
+    form().log.clear();
+    EXPECT_THROW(form().memoryControl("driDri").choose("d:"), PlatformError);
+    EXPECT_EQ(form().driveList("driDri").drive(), "c:");
+    EXPECT_EQ(form().folderList("dirDir").path(), machine.sendTo());
+    EXPECT_TRUE(form().log.empty());
 }
 
 TEST_F(MainWindowEvents, UnknownEventsAreLeftAlone) {

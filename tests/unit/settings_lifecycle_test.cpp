@@ -37,8 +37,9 @@ TEST_F(SettingsLifecycle, FirstRunTakesSendToAndKeepsTheDesignedPlace) {
     EXPECT_EQ(form.clientRect(), (TwipsRect{0, 0, 7200, 6045}));
     EXPECT_EQ(form.folderList("dirDir").path(), machine.sendTo());
     // The drive's change moves the list to the drive first, then the list and the view come to Send To.
-    EXPECT_EQ(form.memoryControl("webMain").log,
-              (std::vector<std::string>{"navigate c:\\", "navigate " + machine.sendTo(), "navigate " + machine.sendTo()}));
+    EXPECT_EQ(form.log, (std::vector<std::string>{"driDri drive c:", "dirDir path c:\\", "webMain navigate c:\\",
+                                                  "dirDir path " + machine.sendTo(), "webMain navigate " + machine.sendTo(),
+                                                  "webMain navigate " + machine.sendTo()}));
     EXPECT_TRUE(form.shown);
     EXPECT_FALSE(machine.exists(machine.dataIni())) << "nothing is written before the first exit";
 }
@@ -75,13 +76,14 @@ TEST_F(SettingsLifecycle, StateTwoOpensMaximisedAndFieldsThreeToSixDoNothing) {
     EXPECT_NE(form.restoredOuterRect(), (TwipsRect{100, 100, 100, 100}));
 }
 
-TEST_F(SettingsLifecycle, AShortRecordAsksForAnEmptyWindowAtTheOrigin) {
+TEST_F(SettingsLifecycle, AShortRecordGivesTheSmallestWindowAtTheOrigin) {
     machine.writeBytes(machine.dataIni(), "\"C:\\\",\"C:\\u\"\r\n");
     MemoryForm& form = start();
     EXPECT_EQ(machine.values.TargetPath, "C:\\");
     EXPECT_EQ(machine.values.UserPath, "C:\\u");
     EXPECT_EQ(machine.values.QuitAfterSend, 0);
-    EXPECT_EQ(form.outerRect(), (TwipsRect{0, 0, 0, 0}));
+    // Its placement of 0 by 0 is grown to the minimum height and the strip's width.
+    EXPECT_EQ(form.outerRect(), (TwipsRect{0, 0, 7335, 3000}));
 }
 
 TEST_F(SettingsLifecycle, AFileThatCannotCountAsSettingsMeansAFirstRun) {

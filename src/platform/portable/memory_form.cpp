@@ -5,8 +5,18 @@
 
 namespace parcelo {
 
-MemoryControl::MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events)
-    : design_(design), files_(files), events_(events), text_(design.caption), rect_(design.rect) {}
+MemoryControl::MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events,
+                             std::vector<std::string>& log)
+    : design_(design), files_(files), events_(events), log_(log), text_(design.caption), rect_(design.rect) {}
+
+void MemoryControl::choose(const std::string& drive) {
+    if (driveOf(drive) == drive_) return;
+    if (!files_.attributes(driveOf(drive) + "\\").directory)
+        throw PlatformError(error_code::notReady, "ドライブの準備ができていません: " + driveOf(drive));
+    drive_ = driveOf(drive);
+    record("drive " + drive_);
+    events_.onEvent(design_.name, Event::Change);
+}
 
 void MemoryControl::setDrive(const std::string& text) {
     const std::string drive = driveOf(text);
@@ -15,6 +25,7 @@ void MemoryControl::setDrive(const std::string& text) {
         throw PlatformError(error_code::notReady, "ドライブの準備ができていません: " + drive);
     if (drive == drive_) return;
     drive_ = drive;
+    record("drive " + drive_);
     events_.onEvent(design_.name, Event::Change);
 }
 
@@ -25,6 +36,7 @@ void MemoryControl::setPath(const std::string& path) {
         throw PlatformError(error_code::pathNotFound, "パスが見つかりません: " + path);
     if (folder == path_) return;
     path_ = folder;
+    record("path " + path_);
     events_.onEvent(design_.name, Event::Change);
 }
 
@@ -33,7 +45,7 @@ MemoryForm::MemoryForm(const FormDesign& design, FileSystem& files, FormEvents& 
       restored_{design.client.left - memoryFrameWidth / 2, design.client.top - memoryFrameHeight + memoryFrameWidth / 2,
                 design.client.width + memoryFrameWidth, design.client.height + memoryFrameHeight} {
     for (const ControlDesign& c : design.controls)
-        controls_.emplace(std::string(c.name), std::make_unique<MemoryControl>(c, files, events));
+        controls_.emplace(std::string(c.name), std::make_unique<MemoryControl>(c, files, events, log));
 }
 
 MemoryControl& MemoryForm::memoryControl(std::string_view name) {
@@ -55,9 +67,16 @@ TwipsRect MemoryForm::outerRect() const {
     return restored_;
 }
 
+// As with a real window, only a change of size is a resize.
 void MemoryForm::moveOuter(const TwipsRect& rect) {
+    const bool resized = rect.width != restored_.width || rect.height != restored_.height;
     restored_ = rect;
-    if (state_ == WindowState::Normal) events_.onEvent(formSource, Event::Resize);
+    if (resized && state_ == WindowState::Normal) events_.onEvent(formSource, Event::Resize);
+}
+
+void MemoryForm::show() {
+    shown = true;
+    events_.onEvent(formSource, Event::Resize);
 }
 
 TwipsRect MemoryForm::clientRect() const {

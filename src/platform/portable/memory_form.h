@@ -15,7 +15,7 @@ inline constexpr Twips memoryFrameHeight = 900;
 
 class MemoryControl : public DriveList, public FolderList, public FolderView {
 public:
-    MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events);
+    MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events, std::vector<std::string>& log);
 
     std::string text() const override { return text_; }
     void setText(const std::string& text) override { text_ = text; }
@@ -28,16 +28,20 @@ public:
     void setDrive(const std::string& text) override;
     std::string path() const override { return path_; }
     void setPath(const std::string& path) override;
-    void navigate(const std::string& path) override { log.push_back("navigate " + path); }
-    void refresh() override { log.push_back("refresh"); }
+    void navigate(const std::string& path) override { record("navigate " + path); }
+    void refresh() override { record("refresh"); }
 
-    // What was asked of the control, in order.
-    std::vector<std::string> log;
+    // A drive picked by the user in the list; one that cannot be read is refused, as on the screen,
+    // where the refusal is reported and the list goes back to its drive.
+    void choose(const std::string& drive);
 
 private:
+    void record(const std::string& action) { log_.push_back(std::string(design_.name) + " " + action); }
+
     const ControlDesign& design_;
     FileSystem& files_;
     FormEvents& events_;
+    std::vector<std::string>& log_;
     std::string text_;
     bool enabled_ = true;
     TwipsRect rect_;
@@ -65,13 +69,16 @@ public:
     TwipsRect clientRect() const override;
     std::vector<TwipsRect> monitorWorkAreas() const override { return workAreas; }
 
-    void show() override { shown = true; }
+    // The first showing is a resize, as on the screen.
+    void show() override;
     void unload() override { events_.onEvent(formSource, Event::Unload); }
     void endProgram() override { ended_ = true; }
     bool ended() const override { return ended_; }
 
     std::vector<TwipsRect> workAreas{{0, 0, 15360, 11520}};
     bool shown = false;
+    // What was asked of the controls, in order: "webMain navigate C:\", "dirDir refresh", ...
+    std::vector<std::string> log;
 
 private:
     FormEvents& events_;

@@ -57,8 +57,7 @@ void Win32DriveList::setDrive(const std::string& text) {
         wchar_t entry[MAX_PATH + 8] = {};
         SendMessageW(hwnd_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(entry));
         if (narrow(entry).substr(0, 2) != wanted) continue;
-        const std::wstring root = widen(wanted) + L"\\";
-        if (GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES) throw errorFrom(ERROR_NOT_READY, "ドライブ " + wanted);
+        requireReady(wanted);
         if (index == selected_) return;
         select(index);
         form_.raise(design_.name, Event::Change);
@@ -67,12 +66,33 @@ void Win32DriveList::setDrive(const std::string& text) {
     throw errorFrom(ERROR_INVALID_DRIVE, "ドライブ " + text);
 }
 
+void Win32DriveList::requireReady(const std::string& drive) const {
+    const std::wstring root = widen(drive) + L"\\";
+    if (GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES) throw lastError("ドライブ " + drive);
+}
+
+// A drive the user picks that cannot be read is reported, and the list goes back to its drive.
 void Win32DriveList::onCommand(WORD notification) {
     if (notification != CBN_SELCHANGE) return;
     const int index = static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
     if (index == selected_) return;
+    try {
+        requireReady(driveOf(text()));
+    } catch (const std::exception& failure) {
+        select(selected_);
+        form_.reportFailure(failure);
+        return;
+    }
     selected_ = index;
     form_.raise(design_.name, Event::Change);
+}
+
+TwipsRect Win32DriveList::rect() const {
+    RECT box{};
+    GetWindowRect(hwnd_, &box);
+    TwipsRect r = rect_;
+    r.height = form_.toTwips(box.bottom - box.top);
+    return r;
 }
 
 void Win32DriveList::applyDpi() {

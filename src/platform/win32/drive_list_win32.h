@@ -11,12 +11,16 @@ public:
     std::string drive() const override { return text(); }
     void setDrive(const std::string& text) override;
     void refresh() override;
+    // As high as the system made the closed box.
+    TwipsRect rect() const override;
 
     void onCommand(WORD notification) override;
     void applyDpi() override;
 
 private:
     void select(int index);
+    // Throws when the drive's root cannot be read.
+    void requireReady(const std::string& drive) const;
     int selected_ = -1;
 };
 

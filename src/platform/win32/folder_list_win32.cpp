@@ -60,8 +60,8 @@ void Win32FolderList::setPath(const std::string& path) {
     std::wstring folder = widen(path);
     if (isDriveDesignation(path)) folder = widen(driveOf(path));  // that drive's current folder
     const DWORD a = GetFileAttributesW(folder.c_str());
-    if (a == INVALID_FILE_ATTRIBUTES || !(a & FILE_ATTRIBUTE_DIRECTORY))
-        throw errorFrom(ERROR_PATH_NOT_FOUND, "フォルダ " + path);
+    if (a == INVALID_FILE_ATTRIBUTES) throw lastError("フォルダ " + path);
+    if (!(a & FILE_ATTRIBUTE_DIRECTORY)) throw errorFrom(ERROR_DIRECTORY, "フォルダ " + path);
     folder = fullPath(folder);
     if (folder == path_) return;
     path_ = folder;

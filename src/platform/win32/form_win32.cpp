@@ -195,8 +195,9 @@ std::vector<TwipsRect> Win32Form::monitorWorkAreas() const {
 
 void Win32Form::show() {
     ShowWindow(window_.get(), pendingShow_);
-    UpdateWindow(window_.get());
     pendingShow_ = SW_SHOWNORMAL;
+    raise(formSource, Event::Resize);  // the first showing lays the window out, whatever the system sends
+    UpdateWindow(window_.get());
 }
 
 void Win32Form::endProgram() {

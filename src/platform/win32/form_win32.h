@@ -42,6 +42,7 @@ public:
     void raise(std::string_view source, Event event);
     void reportFailure(const std::exception& failure);
     int toPixels(Twips twips) const;
+    Twips toTwips(int pixels) const;
     HFONT font() const { return font_.get(); }
     int fontHeight() const { return fontHeight_; }
 
@@ -59,7 +60,6 @@ private:
         throw PlatformError(ERROR_NOT_FOUND, "コントロール " + std::string(name));
     }
     ChildWindow* childOf(HWND window) const;
-    Twips toTwips(int pixels) const;
     TwipsRect toTwips(const RECT& r) const;
     void buildMenu();
     void applyDpi();

@@ -1,7 +1,9 @@
-// Reads a window's menu bar from inside the window's own thread. Wine keeps a menu's items in the process
-// that made it, so the driver hooks this procedure into that thread and takes the text back through a
-// file mapping that it named after its own process id.
+// Reads what only the window's own process can read: its menu bar (Wine keeps a menu's items in the
+// process that made it) or the entries of a list view of the shell. The driver hooks this procedure into
+// the window's thread and takes the text back through a file mapping named after its own process id.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
@@ -21,14 +23,29 @@ void describe(HMENU menu, int level, std::wstring& out) {
     }
 }
 
+void listEntries(HWND list, std::wstring& out) {
+    const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t name[MAX_PATH + 1] = {};
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.pszText = name;
+        item.cchTextMax = MAX_PATH + 1;
+        SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(i), LPARAM(&item));
+        out += std::wstring(name) + L'\n';
+    }
+}
+
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK menuProbe(int code, WPARAM wParam, LPARAM lParam) {
+// The message's lParam names the list view to read, or is 0 for the window's menu bar.
+extern "C" __declspec(dllexport) LRESULT CALLBACK windowProbe(int code, WPARAM wParam, LPARAM lParam) {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && sent->message == RegisterWindowMessageW(L"ParceloMenuProbe")) {
+    if (code == HC_ACTION && sent->message == RegisterWindowMessageW(L"ParceloWindowProbe")) {
         std::wstring text;
-        if (const HMENU bar = GetMenu(sent->hwnd)) describe(bar, 1, text);
-        const std::wstring name = L"ParceloMenuProbe." + std::to_wstring(sent->wParam);
+        if (sent->lParam) listEntries(reinterpret_cast<HWND>(sent->lParam), text);
+        else if (const HMENU bar = GetMenu(sent->hwnd)) describe(bar, 1, text);
+        const std::wstring name = L"ParceloWindowProbe." + std::to_wstring(sent->wParam);
         if (const HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str())) {
             if (auto* out = static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0))) {
                 MEMORY_BASIC_INFORMATION view{};
