@@ -281,7 +281,7 @@ void run(const std::vector<std::wstring>& args) {
         return;
     }
     constexpr std::wstring_view windowCommands[] = {
-        L"controls", L"menu",     L"view-items", L"client",  L"move",  L"drag",    L"rect",        L"state",
+        L"controls", L"dpi",      L"menu",     L"view-items", L"client",  L"move",  L"drag",    L"rect",        L"state",
         L"minimize", L"close",    L"set-text",   L"press",   L"command", L"double-click"};
     if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
         throw Failure{L"unknown command " + command};
@@ -341,6 +341,8 @@ void run(const std::vector<std::wstring>& args) {
         RECT r;
         GetWindowRect(window, &r);
         printLine(twipsFields(r, dpi));
+    } else if (command == L"dpi") {
+        printLine(std::to_wstring(dpi));
     } else if (command == L"state") {
         printLine(showState(window));
     } else if (command == L"minimize") {

@@ -136,13 +136,55 @@ data_ini_record() {
   echo "${text%$'\r'}"
 }
 
-# A picture of a window (the main window unless a caption is given) for people to look at;
-# a fresh prefix runs at 96 dpi, 15 twips a pixel.
+# A picture of a window (the main window unless a caption is given) for people to look at.
 screenshot() {  # file [caption]
-  local rect left top width height
+  local rect left top width height dpi
   rect=$(drv rect "${2:-Parcelo}")
   read -r left top width height <<<"$rect"
+  dpi=$(drv dpi "${2:-Parcelo}")
+  px() { echo $(($1 * dpi / 1440)); }
   mkdir -p "$build_dir/screenshots"
-  import -display "$DISPLAY" -window root -crop "$((width / 15))x$((height / 15))+$((left / 15))+$((top / 15))" \
+  import -display "$DISPLAY" -window root -crop "$(px "$width")x$(px "$height")+$(px "$left")+$(px "$top")" \
     +repage "$build_dir/screenshots/$1"
+}
+
+# The main window's designed controls as the driver finds them, without the shell's windows inside the
+# folder view and the drop-down's list, and without the drive list's text, which names the machine's drive.
+main_controls() {
+  drv controls Parcelo |
+    awk -F'\t' -v OFS='\t' '$1 >= 1000 && $1 <= 1012 && ($8 == 0 || $8 == 1002) { if ($1 == 1011) $3 = ""; print }' |
+    sort
+}
+
+# The design's controls as laid out for a client area of this size and a drive list of this height.
+laid_out_controls() {  # client-width client-height drive-height
+  grep -v '^#' "$e2e_dir/expected/main_window_controls.tsv" |
+    awk -F'\t' -v OFS='\t' -v width="$1" -v height="$2" -v drive="$3" '
+      # A sum such as CLIENT_HEIGHT-900-DRIVE, with the names replaced by the numbers.
+      function value(sum,   total, term, sign, i, c) {
+        gsub(/CLIENT_WIDTH/, width, sum); gsub(/CLIENT_HEIGHT/, height, sum); gsub(/DRIVE/, drive, sum)
+        total = 0; sign = 1; term = ""
+        for (i = 1; i <= length(sum); i++) {
+          c = substr(sum, i, 1)
+          if ((c == "+" || c == "-") && term != "") { total += sign * term; sign = c == "+" ? 1 : -1; term = "" }
+          else term = term c
+        }
+        return total + sign * term
+      }
+      { for (i = 4; i <= 7; i++) $i = value($i); print }' |
+    sort
+}
+
+# Shows the controls that differ between two listings, a place or size within TOLERANCE twips counting as
+# equal; fails when there is one.
+control_differences() {  # expected-file found-file tolerance
+  awk -F'\t' -v tolerance="$3" '
+    NR == FNR { want[$1] = $0; next }
+    {
+      line = want[$1]; delete want[$1]
+      n = split(line, w, "\t"); same = line != "" && n == NF
+      for (i = 1; same && i <= NF; i++) same = (i >= 4 && i <= 7) ? ($i - w[i]) ^ 2 <= tolerance ^ 2 : $i == w[i]
+      if (!same) { print "design: " line "\nwindow: " $0; bad = 1 }
+    }
+    END { for (id in want) { print "missing: " want[id]; bad = 1 }; exit bad }' "$1" "$2"
 }
