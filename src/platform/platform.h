@@ -2,6 +2,7 @@
 #include "platform/codepage.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/folder_browser.h"
 #include "platform/form.h"
 #include "platform/shell.h"
 #include "platform/shortcut_writer.h"
@@ -16,6 +17,7 @@ struct Platform {
     Dialogs& dialogs;
     Ui& ui;
     ShortcutWriter& shortcuts;
+    FolderBrowser& folderBrowser;
 };
 
 }  // namespace parcelo

@@ -22,7 +22,7 @@ PortableMachine::PortableMachine()
       shell(profile, programFolder),
       ui(files),
       shortcuts(files, codepage),
-      platform{files, shell, codepage, user, ui, shortcuts} {
+      platform{files, shell, codepage, user, ui, shortcuts, folderBrowser} {
     makeFolder(programFolder);
     makeFolder(sendTo());
     makeFolder(shell.specialFolderPath(csidlPrograms));

@@ -7,6 +7,7 @@
 #include "platform/portable/codepage_portable.h"
 #include "platform/portable/file_system_portable.h"
 #include "platform/portable/memory_form.h"
+#include "platform/portable/scripted_folder_browser.h"
 #include "platform/portable/scripted_user.h"
 #include "platform/portable/shell_portable.h"
 #include "platform/portable/shortcut_writer_portable.h"
@@ -39,6 +40,7 @@ public:
     ScriptedUser user;
     MemoryUi ui;
     PortableShortcutWriter shortcuts;
+    ScriptedFolderBrowser folderBrowser;
     Platform platform;
     ProgramValues values;
 };

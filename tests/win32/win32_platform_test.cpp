@@ -8,6 +8,7 @@
 #include "core/special_folders.h"
 #include "platform/win32/codepage_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/folder_browser_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/shortcut_writer_win32.h"
 #include "platform/win32/wide.h"
@@ -92,6 +93,30 @@ TEST_F(SystemFiles, AShortcutResolvesToItsTargetThroughTheShell) {
     ASSERT_HRESULT_SUCCEEDED(shellLink->GetPath(resolved, MAX_PATH, nullptr, 0));
     EXPECT_EQ(narrow(resolved), target);
     DeleteFileW(widen(target).c_str());
+}
+
+TEST_F(SystemFiles, FolderPathsSurviveTheShellsItemIdLists) {
+    const std::string outsideCp932 = folder + "\\Ελληνικά 😀";
+    files.createDirectory(outsideCp932);
+    Win32FolderBrowser shell;
+    for (const std::string& path : {folder, outsideCp932}) {
+        const auto list = shell.listFromPath(path);
+        ASSERT_TRUE(list) << path;
+        EXPECT_NE(list->handle(), 0);
+        EXPECT_EQ(shell.pathFromList(*list), path);
+    }
+    RemoveDirectoryW(widen(outsideCp932).c_str());
+}
+
+TEST(SystemFolderBrowser, ALongestPathFitsAndALongerOneGivesNoPathRatherThanACutOne) {
+    Win32FolderBrowser shell;
+    const std::string longest = "C:\\" + std::string(MAX_PATH - 4, 'a');  // with its NUL, the whole buffer
+    const auto fits = shell.listFromPath(longest);
+    ASSERT_TRUE(fits);
+    EXPECT_EQ(shell.pathFromList(*fits), longest);
+    const auto tooLong = shell.listFromPath(longest + "\\b");
+    ASSERT_TRUE(tooLong);
+    EXPECT_EQ(shell.pathFromList(*tooLong), "");
 }
 
 TEST(SystemShell, SendToAndProgramsAreRealFoldersTwoLevelsApart) {

@@ -8,6 +8,7 @@
 #include "platform/win32/codepage_win32.h"
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/folder_browser_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/shortcut_writer_win32.h"
 #include "platform/win32/ui_win32.h"
@@ -39,7 +40,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32Dialogs dialogs;
     win32::Win32Ui ui(dialogs);
     win32::Win32ShortcutWriter shortcuts;
-    Platform platform{files, shell, codepage, dialogs, ui, shortcuts};
+    win32::Win32FolderBrowser folderBrowser;
+    Platform platform{files, shell, codepage, dialogs, ui, shortcuts, folderBrowser};
     ProgramValues values;
 
     frmMain window(platform, values);

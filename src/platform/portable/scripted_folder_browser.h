@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/folder_browser.h"
+
+namespace parcelo {
+
+// An item the user picks in the folder-browse dialog; an empty path is an item that has no
+// file-system path (a printer, the control panel).
+struct PickedItem {
+    std::string path;
+    std::string displayName;
+};
+
+// What the folder-browse dialog was shown with. `rootPath` is the path that the root list was
+// made from, empty for a root that did not come from listFromPath.
+struct BrowseCall {
+    std::int32_t owner;
+    ItemIdHandle root;
+    std::string rootPath;
+    std::string title;
+    std::int32_t flags;
+    friend bool operator==(const BrowseCall&, const BrowseCall&) = default;
+};
+
+// A shell namespace and a user who picks from a script; it counts the lists it has handed out
+// and not yet had back.
+class ScriptedFolderBrowser : public FolderBrowser {
+public:
+    std::optional<Choice> browse(std::int32_t owner, ItemIdHandle root, const std::string& title,
+                                 std::int32_t flags) override;
+    std::string pathFromList(const ItemIdList& item) override;
+    std::unique_ptr<ItemIdList> listFromPath(const std::string& path) override;
+
+    // Items to pick, in order; nothing or none left: the user cancels.
+    std::deque<std::optional<PickedItem>> picks;
+    // Paths that listFromPath cannot turn into a list.
+    std::set<std::string> unknownPaths;
+    std::vector<BrowseCall> calls;
+    int liveLists() const { return static_cast<int>(lists_.size()); }
+
+private:
+    std::unique_ptr<ItemIdList> makeList(const std::string& path);
+
+    ItemIdHandle nextHandle_ = 0x1000;
+    std::map<ItemIdHandle, std::string> lists_;  // live lists and the paths they stand for
+};
+
+}  // namespace parcelo
