@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "platform/portable/codepage_portable.h"
 #include "platform/portable/lnk_file.h"
+#include "lnkinfo.h"
 
 namespace parcelo {
 namespace {
@@ -18,28 +16,6 @@ std::uint32_t le32(const std::string& b, size_t at) {
 }
 unsigned le16(const std::string& b, size_t at) {
     return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-
-// What an independent reader of shortcut files makes of the bytes: the lines of `lnkinfo`.
-std::string lnkinfo(const std::string& bytes) {
-    const auto file = std::filesystem::temp_directory_path() / ("parcelo-lnk-" + std::to_string(::getpid()) + ".lnk");
-    std::ofstream(file, std::ios::binary) << bytes;
-    std::string output;
-    if (FILE* pipe = popen(("lnkinfo '" + file.string() + "' 2>&1").c_str(), "r")) {
-        char buffer[4096];
-        while (size_t got = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, got);
-        pclose(pipe);
-    }
-    std::filesystem::remove(file);
-    return output;
-}
-
-std::string field(const std::string& output, const std::string& name) {
-    const size_t at = output.find("\t" + name);
-    if (at == std::string::npos) return "<missing>";
-    const size_t colon = output.find(": ", at);
-    const size_t end = output.find('\n', colon);
-    return output.substr(colon + 2, end - colon - 2);
 }
 
 struct Target {
@@ -54,13 +30,13 @@ void PrintTo(const Target& t, std::ostream* os) { *os << t.name; }
 class ReadBackByLnkinfo : public testing::TestWithParam<Target> {};
 
 TEST_P(ReadBackByLnkinfo, ShowsTheTargetPathAndArguments) {
-    if (!std::filesystem::exists("/usr/bin/lnkinfo")) GTEST_SKIP() << "lnkinfo (liblnk-utils) is not installed";
+    if (!test::haveLnkinfo()) GTEST_SKIP() << "lnkinfo (liblnk-utils) is not installed";
     const Target& t = GetParam();
     PortableCodepage codepage;
-    const std::string output = lnkinfo(shellLinkBytes(t.path, codepage.toAnsi(t.path).value_or("?"), t.arguments, t.folder));
-    EXPECT_EQ(field(output, "Local path"), t.path) << output;
+    const std::string output = test::lnkinfo(shellLinkBytes(t.path, codepage.toAnsi(t.path).value_or("?"), t.arguments, t.folder));
+    EXPECT_EQ(test::lnkinfoField(output, "Local path"), t.path) << output;
     if (!t.arguments.empty()) {
-        EXPECT_EQ(field(output, "Command line arguments"), t.arguments) << output;
+        EXPECT_EQ(test::lnkinfoField(output, "Command line arguments"), t.arguments) << output;
     }
     EXPECT_EQ(output.find("Error"), std::string::npos) << output;
 }

@@ -1,5 +1,6 @@
 #include "platform/portable/file_system_portable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 
@@ -25,7 +26,14 @@ fs::path PortableFileSystem::hostPath(const std::string& path) const {
     if (drive == drives_.end()) fail(error_code::invalidDrive, "ドライブが見つかりません", path);
 
     fs::path host = drive->second;
-    for (const std::string& part : pathComponents(std::string_view(path).substr(2))) host /= part;
+    for (const std::string& part : pathComponents(std::string_view(path).substr(2))) {
+        // Characters that Windows refuses in a name, though the host would take them.
+        const bool refused = std::any_of(part.begin(), part.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
+        });
+        if (refused) fail(error_code::invalidName, "名前が正しくありません", path);
+        host /= part;
+    }
     return host;
 }
 

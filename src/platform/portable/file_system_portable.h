@@ -8,7 +8,8 @@
 namespace parcelo {
 
 // Windows paths on host folders: each drive letter maps to a folder, "\" becomes "/".
-// Hidden, system and read-only marks, which the host does not have, are kept here.
+// Hidden, system and read-only marks, which the host does not have, are kept here; names that
+// Windows refuses are refused.
 class PortableFileSystem : public FileSystem {
 public:
     // Drive letters in upper case.
@@ -23,7 +24,8 @@ public:
     bool canCreateFilesIn(const std::string& folder) override;
 
     void mark(const std::string& path, bool hidden, bool system, bool readOnly);
-    // The host path of a Windows path; throws PlatformError for a drive that is not mapped.
+    // The host path of a Windows path; throws PlatformError for a drive that is not mapped or a
+    // name that Windows refuses.
     std::filesystem::path hostPath(const std::string& path) const;
 
 private:
