@@ -1,12 +1,10 @@
+#include "commands/shortcut_texts.h"
 #include "core/shell_link.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmMain_design.h"
 
 namespace parcelo {
 namespace {
-
-constexpr const char* sendToFromPrograms = "..\\..\\SendTo";
-constexpr const char* namePrompt = "ショートカット名を入力してください";
 
 // A file the shortcut may point to: taken literally, an ordinary file that is neither hidden
 // nor a system file.
@@ -39,9 +37,9 @@ void frmMain::cmdCr_Click() {
     const std::string linkPath = SourcePath;
     std::string name;
     for (;;) {
-        name = platform_.dialogs.prompt(namePrompt + SourcePath, "作成", "");
+        name = platform_.dialogs.prompt(shortcutNamePrompt + SourcePath, "作成", "");
         if (!name.empty()) break;
-        if (platform_.dialogs.messageBox(namePrompt, applicationTitle, box::okCancel | box::iconWarning) !=
+        if (platform_.dialogs.messageBox(shortcutNamePrompt, applicationTitle, box::okCancel | box::iconWarning) !=
             box::pressedOk)
             return;
     }
