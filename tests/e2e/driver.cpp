@@ -2,6 +2,7 @@
 // Usage: parcelo_driver [--desktop NAME] COMMAND ARGS...; exit 0 on success, else a message on stderr.
 #include <windows.h>
 #include <shlobj.h>
+#include <commctrl.h>
 #include <wrl/client.h>
 
 #include <algorithm>
@@ -220,6 +221,57 @@ std::wstring linkTarget(const std::wstring& path) {
     return target;
 }
 
+// Memory in another process, for the messages whose arguments point into the receiver's own memory.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, size_t bytes) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        address_ = process_ ? VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE) : nullptr;
+        if (!address_) throw Failure{L"cannot reach the memory of the window's process"};
+    }
+    ~RemoteBuffer() {
+        VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    void* address() const { return address_; }
+    void write(const void* data, size_t bytes, size_t at = 0) {
+        if (!WriteProcessMemory(process_, static_cast<char*>(address_) + at, data, bytes, nullptr))
+            throw Failure{L"cannot write into the window's process"};
+    }
+    void read(void* data, size_t bytes, size_t at = 0) const {
+        if (!ReadProcessMemory(process_, static_cast<const char*>(address_) + at, data, bytes, nullptr))
+            throw Failure{L"cannot read from the window's process"};
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// The text of the selected item of a tree view in another process.
+std::wstring selectedTreeItem(HWND tree) {
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item) return {};
+    constexpr int textChars = 1024;
+    RemoteBuffer remote(tree, sizeof(TVITEMW) + textChars * sizeof(wchar_t));
+    TVITEMW request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof(TVITEMW));
+    request.cchTextMax = textChars;
+    remote.write(&request, sizeof request);
+    if (!SendMessageW(tree, TVM_GETITEMW, 0, LPARAM(remote.address()))) return {};
+    std::wstring text(textChars, L'\0');
+    remote.read(text.data(), textChars * sizeof(wchar_t), sizeof(TVITEMW));
+    text.resize(wcsnlen(text.c_str(), textChars));
+    return text;
+}
+
 void need(const std::vector<std::wstring>& args, size_t count, const wchar_t* usage) {
     if (args.size() < count) throw Failure{std::wstring(L"usage: ") + usage};
 }
@@ -282,7 +334,7 @@ void run(const std::vector<std::wstring>& args) {
     }
     constexpr std::wstring_view windowCommands[] = {
         L"controls", L"dpi",      L"menu",     L"view-items", L"client",  L"move",  L"drag",    L"rect",        L"state",
-        L"minimize", L"close",    L"set-text",   L"press",   L"command", L"double-click"};
+        L"minimize", L"close",    L"set-text", L"press",      L"command", L"double-click", L"items", L"select-folder"};
     if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
         throw Failure{L"unknown command " + command};
     const HWND window = requireWindow(caption);
@@ -366,6 +418,35 @@ void run(const std::vector<std::wstring>& args) {
     } else if (command == L"command") {
         need(args, 3, L"command CAPTION MENU-ID");
         PostMessageW(window, WM_COMMAND, WPARAM(number(args[2])), 0);
+    } else if (command == L"items") {
+        // The entries of a list box, one a line.
+        need(args, 3, L"items CAPTION CONTROL");
+        const HWND list = requireChild(window, args[2]);
+        const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            std::wstring text(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+            text.resize(SendMessageW(list, LB_GETTEXT, i, LPARAM(text.data())));
+            printLine(escaped(text));
+        }
+    } else if (command == L"select-folder") {
+        // What clicking through a folder-browse dialog's tree to the folder does: the dialog's own message,
+        // with the path in the dialog's process. Prints the tree's selected item.
+        need(args, 3, L"select-folder CAPTION PATH");
+        const size_t bytes = (args[2].size() + 1) * sizeof(wchar_t);
+        RemoteBuffer path(window, bytes);
+        path.write(args[2].c_str(), bytes);
+        const HWND tree = requireChild(window, L"#14145");  // the dialog's tree, as on Windows
+        // The dialog fills its tree after it shows, and selects nothing before.
+        const auto selected = poll(defaultTimeoutMs, [&]() -> std::optional<std::wstring> {
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(window, BFFM_SETSELECTIONW, TRUE, LPARAM(path.address()), SMTO_ABORTIFHUNG,
+                                defaultTimeoutMs, &ignored);
+            std::wstring text = selectedTreeItem(tree);
+            if (text.empty()) return std::nullopt;
+            return text;
+        });
+        if (!selected) throw Failure{L"the dialog selects nothing for " + args[2]};
+        printLine(*selected);
     } else if (command == L"close") {
         // A minimized window gets WM_CLOSE, as from the taskbar; else the close box's SC_CLOSE.
         if (IsIconic(window)) PostMessageW(window, WM_CLOSE, 0, 0);

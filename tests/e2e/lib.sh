@@ -188,3 +188,12 @@ control_differences() {  # expected-file found-file tolerance
     }
     END { for (id in want) { print "missing: " want[id]; bad = 1 }; exit bad }' "$1" "$2"
 }
+
+# Waits until a list box shows this entry.
+wait_list_entry() {  # caption control entry
+  local deadline=$((SECONDS + 15))
+  until drv items "$1" "$2" | grep -Fxq -- "$3"; do
+    ((SECONDS < deadline)) || fail "the list $2 does not show '$3': $(drv items "$1" "$2" | tr '\n' '|')"
+    sleep 0.1
+  done
+}
