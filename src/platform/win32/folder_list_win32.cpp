@@ -29,13 +29,13 @@ std::wstring fullPath(const std::wstring& path) {
 }
 
 // The subfolders a person sees in Explorer: no hidden or system ones, sorted as Explorer sorts.
-std::vector<std::wstring> subfolders(const std::wstring& folder) {
+std::vector<std::string> subfolders(const std::wstring& folder) {
     std::vector<std::wstring> names;
     const std::wstring pattern = folder + (folder.back() == L'\\' ? L"*" : L"\\*");
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchLimitToDirectories,
                                      nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    if (search == INVALID_HANDLE_VALUE) return {};
     const UniqueHandle owner(search);
     do {
         const DWORD a = found.dwFileAttributes;
@@ -45,7 +45,10 @@ std::vector<std::wstring> subfolders(const std::wstring& folder) {
     } while (FindNextFileW(search, &found));
     std::sort(names.begin(), names.end(),
               [](const std::wstring& a, const std::wstring& b) { return StrCmpLogicalW(a.c_str(), b.c_str()) < 0; });
-    return names;
+    std::vector<std::string> result;
+    result.reserve(names.size());
+    for (const std::wstring& name : names) result.push_back(narrow(name));
+    return result;
 }
 
 }  // namespace
@@ -74,31 +77,15 @@ void Win32FolderList::refresh() {
 }
 
 void Win32FolderList::fill() {
-    entries_.clear();
-    // The open folders: the root, then each folder along the path.
-    std::wstring root = path_.substr(0, 3);
-    root[0] = static_cast<wchar_t>(towlower(root[0]));
-    entries_.push_back({path_.substr(0, 3), 0, true});
-    size_t start = 3;
-    while (start < path_.size()) {
-        size_t end = path_.find(L'\\', start);
-        if (end == std::wstring::npos) end = path_.size();
-        entries_.push_back({path_.substr(0, end), static_cast<int>(entries_.size()), true});
-        start = end + 1;
-    }
-    const int openCount = static_cast<int>(entries_.size());
-    for (const std::wstring& name : subfolders(path_))
-        entries_.push_back({(path_.back() == L'\\' ? path_ : path_ + L"\\") + name, openCount, false});
+    entries_ = folderTree(narrow(path_), subfolders(path_));
+    const auto current = std::find_if(entries_.rbegin(), entries_.rend(), [](const FolderEntry& e) { return e.open; });
 
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
     SendMessageW(hwnd_, LB_INITSTORAGE, entries_.size(), entries_.size() * 32);
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        const std::wstring& p = entries_[i].path;
-        const std::wstring name = i == 0 ? root : p.substr(p.find_last_of(L'\\') + 1);
-        SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
-    SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(openCount - 1), 0);
+    for (const FolderEntry& entry : entries_)
+        SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(entry.name).c_str()));
+    SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(entries_.rend() - current - 1), 0);
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -106,7 +93,7 @@ void Win32FolderList::fill() {
 void Win32FolderList::openSelected() {
     const auto index = static_cast<size_t>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
     if (index >= entries_.size()) return;
-    setPath(narrow(entries_[index].path));
+    setPath(entries_[index].path);
 }
 
 void Win32FolderList::onCommand(WORD notification) {
@@ -138,7 +125,7 @@ void Win32FolderList::applyDpi() {
 
 void Win32FolderList::onDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.itemID >= entries_.size()) return;
-    const Entry& entry = entries_[item.itemID];
+    const FolderEntry& entry = entries_[item.itemID];
     const bool selected = item.itemState & ODS_SELECTED;
     RECT r = item.rcItem;
     FillRect(item.hDC, &r, GetSysColorBrush(COLOR_WINDOW));

@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "core/folder_tree.h"
 #include "platform/win32/child_window.h"
 #include "platform/win32/owners.h"
 
@@ -23,17 +24,12 @@ public:
     void applyDpi() override;
 
 private:
-    struct Entry {
-        std::wstring path;
-        int depth;
-        bool open;
-    };
     void fill();
     void openSelected();
     int itemHeight() const;
 
     std::wstring path_;
-    std::vector<Entry> entries_;
+    std::vector<FolderEntry> entries_;
     UniqueIcon closedIcon_, openIcon_;
 };
 
