@@ -1,3 +1,5 @@
+#include "about/frmAbout.h"
+#include "core/error_styles.h"
 #include "mainwindow/frmMain.h"
 
 namespace parcelo {
@@ -5,11 +7,17 @@ namespace parcelo {
 void frmMain::cmdEx_Click() { form_->unload(); }
 void frmMain::mnuExi_Click() { form_->unload(); }
 
-// Not built yet: the options dialog, the help page and the About box.
-void frmMain::cmdOpt_Click() {}
-void frmMain::mnuHelp_Click() {}
-void frmMain::mnuVer_Click() {}
-
+void frmMain::cmdOpt_Click() { options_.show(); }
 void frmMain::mnuOpt_Click() { cmdOpt_Click(); }
+
+// A missing help page, or nothing to show it with, gives no message of the program's own.
+void frmMain::mnuHelp_Click() {
+    skipOnError([&] { platform_.shell.open(platform_.shell.executableFolder() + "\\index.html"); });
+}
+
+void frmMain::mnuVer_Click() {
+    frmAbout about(platform_);
+    about.show();
+}
 
 }  // namespace parcelo

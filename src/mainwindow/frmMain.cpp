@@ -2,6 +2,7 @@
 
 #include "core/command_line.h"
 #include "core/error_styles.h"
+#include "core/event_table.h"
 #include "core/placement.h"
 #include "core/special_folders.h"
 #include "core/text_file_encoding.h"
@@ -11,13 +12,7 @@
 namespace parcelo {
 namespace {
 
-struct Binding {
-    std::string_view source;
-    Event event;
-    void (frmMain::*handler)();
-};
-
-constexpr Binding eventTable[] = {
+constexpr Binding<frmMain> eventTable[] = {
     {formSource, Event::Load,   &frmMain::Form_Load},
     {formSource, Event::Resize, &frmMain::Form_Resize},
     {formSource, Event::Unload, &frmMain::Form_Unload},
@@ -42,7 +37,7 @@ constexpr Binding eventTable[] = {
 }  // namespace
 
 frmMain::frmMain(Platform& platform, ProgramValues& values)
-    : platform_(platform), values_(values), settings_(platform) {}
+    : platform_(platform), values_(values), settings_(platform), options_(platform, values, *this) {}
 
 void frmMain::start() {
     form_ = platform_.ui.createForm(frmMainDesign, *this);
@@ -52,12 +47,7 @@ void frmMain::start() {
 
 void frmMain::onEvent(std::string_view source, Event event) {
     if (!form_) return;  // the platform may report sizes while the window is being made
-    for (const Binding& binding : eventTable) {
-        if (binding.source == source && binding.event == event) {
-            reportErrors(platform_.dialogs, [&] { (this->*binding.handler)(); });
-            return;
-        }
-    }
+    dispatch(eventTable, *this, source, event, platform_.dialogs);
 }
 
 void frmMain::Form_Load() {
@@ -70,6 +60,19 @@ void frmMain::Form_Load() {
         else
             reportErrors(platform_.dialogs, run);
     };
+    if (settingsRead) {
+        // The options dialog starts out on the option that names the target folder, if one does.
+        skipOnError([&] {
+            if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlSendTo)) return;
+            options_.load();
+            options_.form().toggle("optSend").setChecked(true);
+        });
+        skipOnError([&] {
+            if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlPrograms)) return;
+            options_.load();
+            options_.form().toggle("optStart").setChecked(true);
+        });
+    }
     step([&] { driDri().setDrive(values_.TargetPath); });
     step([&] { dirDir().setPath(values_.TargetPath); });
     step([&] { webMain().navigate(dirDir().path()); });

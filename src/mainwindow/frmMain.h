@@ -6,6 +6,7 @@
 
 #include "core/program_values.h"
 #include "core/settings_file.h"
+#include "options/frmOpt.h"
 #include "platform/platform.h"
 
 namespace parcelo {
@@ -62,6 +63,7 @@ private:
     ProgramValues& values_;
     SettingsStore settings_;
     std::unique_ptr<Form> form_;
+    frmOpt options_;
     std::array<std::int32_t, 5> SavedPlacement{};
 };
 

@@ -42,6 +42,7 @@ constexpr MenuDesign menu[] = {
 const FormDesign frmMainDesign{
     .name = "frmMain",
     .caption = "Parcelo",
+    .border = Border::Sizeable,
     .client = {4500, 2940, 7200, 6045},
     .background = {192, 192, 192},
     .controls = controls,

@@ -23,7 +23,19 @@ enum class ControlKind {
     TextBox,
     Label,
     DriveList,    // drop-down list of the machine's drives
+    OptionButton, // one of a group: the option buttons of one container
+    CheckBox,
+    Frame,        // a captioned container
+    LinkBox,      // an address shown as a link, opened by a double click; never a tab stop
+    Picture,      // the program icon
 };
+
+// What a control starts as, beyond its caption.
+namespace control_flag {
+inline constexpr unsigned checked = 1;        // a ticked check box or the selected option button
+inline constexpr unsigned defaultButton = 2;  // pressed by Enter
+inline constexpr unsigned cancelButton = 4;   // pressed by Esc
+}  // namespace control_flag
 
 // One control of a window's design. Positions are relative to the container's client area.
 struct ControlDesign {
@@ -32,7 +44,8 @@ struct ControlDesign {
     std::string_view container;  // empty: the window itself
     std::string_view caption;
     TwipsRect rect;
-    int tab;
+    int tab;  // -1: never takes the focus
+    unsigned flags = 0;
 };
 
 // One entry of the menu bar; level 1 is on the bar, level 2 in the drop-down of the entry above it.
@@ -46,10 +59,16 @@ struct Rgb {
     unsigned char red, green, blue;
 };
 
+enum class Border {
+    Sizeable,     // a main window: resizable, minimise and maximise buttons, on the taskbar
+    FixedDialog,  // a dialog: fixed size, a close box only, centred on the screen, not on the taskbar
+};
+
 struct FormDesign {
     std::string_view name;
     std::string_view caption;
-    TwipsRect client;  // screen position and size of the client area when first shown
+    Border border;
+    TwipsRect client;  // size of the client area, and for a main window its screen position when first shown
     Rgb background;
     std::span<const ControlDesign> controls;
     std::span<const MenuDesign> menu;

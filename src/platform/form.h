@@ -10,7 +10,7 @@ namespace parcelo {
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
-enum class Event { Load, Resize, Unload, Click, Change };
+enum class Event { Load, Resize, Unload, Click, DblClick, Change };
 
 // Source name of the window's own events.
 inline constexpr std::string_view formSource = "Form";
@@ -31,6 +31,15 @@ public:
     virtual void setEnabled(bool enabled) = 0;
     virtual TwipsRect rect() const = 0;
     virtual void move(const TwipsRect& rect) = 0;
+};
+
+// A check box or an option button. Selecting an option button clears the others of its group and
+// raises its Click; a check box raises Click when its state changes. Both whether the user or the
+// program made the change.
+class Toggle : public Control {
+public:
+    virtual bool checked() const = 0;
+    virtual void setChecked(bool checked) = 0;
 };
 
 class DriveList : public Control {
@@ -65,6 +74,7 @@ public:
     virtual DriveList& driveList(std::string_view name) = 0;
     virtual FolderList& folderList(std::string_view name) = 0;
     virtual FolderView& folderView(std::string_view name) = 0;
+    virtual Toggle& toggle(std::string_view name) = 0;
 
     virtual WindowState state() const = 0;
     virtual void setState(WindowState state) = 0;
@@ -80,8 +90,15 @@ public:
     virtual std::vector<TwipsRect> monitorWorkAreas() const = 0;
 
     virtual void show() = 0;
-    // Runs the unload event, as the window's close box does.
+    // Shows the window modal: the program's other windows take no input until it is hidden or
+    // unloaded, and only then does the call return.
+    virtual void showModal() = 0;
+    virtual void hide() = 0;
+    virtual bool visible() const = 0;
+    // Runs the unload event, as the window's close box does, then closes the window.
     virtual void unload() = 0;
+    // False once the window is unloaded; its owner then drops it.
+    virtual bool loaded() const = 0;
     // Closes the window and ends the program's message loop.
     virtual void endProgram() = 0;
     virtual bool ended() const = 0;

@@ -25,6 +25,7 @@ inline constexpr std::uint32_t invalidDrive = 15;
 inline constexpr std::uint32_t notReady = 21;
 inline constexpr std::uint32_t invalidName = 123;
 inline constexpr std::uint32_t alreadyExists = 183;
+inline constexpr std::uint32_t noAssociation = 1155;
 }  // namespace error_code
 
 }  // namespace parcelo

@@ -3,6 +3,14 @@
 
 namespace parcelo {
 
+// What the executable's version record says about the program.
+struct VersionRecord {
+    unsigned major = 0;
+    unsigned minor = 0;
+    unsigned revision = 0;
+    std::string copyright;
+};
+
 inline constexpr int csidlPrograms = 2;
 inline constexpr int csidlSendTo = 9;
 
@@ -19,6 +27,9 @@ public:
     virtual std::string applicationDataFolder() = 0;
     // The process's whole command line, its own name first.
     virtual std::string commandLine() = 0;
+    virtual VersionRecord versionRecord() = 0;
+    // Opens a file or an address with what the shell associates with it; throws when it cannot.
+    virtual void open(const std::string& target) = 0;
 };
 
 }  // namespace parcelo

@@ -32,8 +32,8 @@ protected:
     MemoryForm& start() {
         window = std::make_unique<frmMain>(machine.platform, machine.values);
         window->start();
-        machine.ui.lastForm->log.clear();
-        return *machine.ui.lastForm;
+        machine.ui.form("frmMain")->log.clear();
+        return *machine.ui.form("frmMain");
     }
     std::vector<std::string> sendToEntries() {
         std::vector<std::string> names;
@@ -43,10 +43,10 @@ protected:
         return names;
     }
     bool refreshed() {
-        const auto& log = machine.ui.lastForm->log;
+        const auto& log = machine.ui.form("frmMain")->log;
         return std::find(log.begin(), log.end(), "webMain refresh") != log.end();
     }
-    std::string txtName() { return machine.ui.lastForm->control("txtName").text(); }
+    std::string txtName() { return machine.ui.form("frmMain")->control("txtName").text(); }
 
     test::PortableMachine machine;
     std::unique_ptr<frmMain> window;
@@ -70,7 +70,7 @@ TEST_F(FileShortcut, PathsThatAreNotOrdinaryFilesAreRefusedBeforeAnyPrompt) {
 TEST_F(FileShortcut, ANamedShortcutLandsInSendToAndClearsTheChoice) {
     start();
     window->SourcePath = app;
-    machine.ui.lastForm->control("txtName").setText(app);
+    machine.ui.form("frmMain")->control("txtName").setText(app);
     machine.user.typed = {"テスト"};
     window->cmdCr_Click();
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done}));
@@ -108,7 +108,7 @@ TEST_F(FileShortcut, ANameThatIsNotAPlainFileNameFailsAndWritesNothingAnywhere) 
     for (const std::string name : {"..\\..\\evil", "a\\b", "CON", "nul.txt", "x:y", "trailing."}) {
         machine.user.shown.clear();
         window->SourcePath = app;
-        machine.ui.lastForm->control("txtName").setText(app);
+        machine.ui.form("frmMain")->control("txtName").setText(app);
         machine.user.typed = {name};
         window->cmdCr_Click();
         EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), failed})) << name;
@@ -136,7 +136,7 @@ TEST_F(FileShortcut, AnExistingShortcutOfTheSameNameIsReplaced) {
 
 TEST_F(FileShortcut, WithNothingChosenTheFileDialogComesFirst) {
     start();
-    machine.ui.lastForm->control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
+    machine.ui.form("frmMain")->control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
     machine.user.chosenFiles = {app};
     machine.user.typed = {"app"};
     window->cmdCr_Click();
@@ -188,8 +188,8 @@ TEST_F(SendToLaunch, QuitAfterSendEndsAfterTheLastPathWithoutWindowOrSave) {
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done,
                                                          namePrompt("C:\\Program Files\\テスト\\b.com"), done}));
     EXPECT_EQ(sendToEntries(), (std::vector<std::string>{"a.lnk", "b.lnk"}));
-    EXPECT_TRUE(machine.ui.lastForm->ended());
-    EXPECT_FALSE(machine.ui.lastForm->shown);
+    EXPECT_TRUE(machine.ui.form("frmMain")->ended());
+    EXPECT_FALSE(machine.ui.form("frmMain")->shown);
     EXPECT_EQ(machine.readBytes(machine.dataIni()), record);
 }
 
@@ -197,8 +197,8 @@ TEST_F(SendToLaunch, WithoutQuitTheWindowOpensAfterThePaths) {
     machine.user.typed = {"a"};
     launch("\"" + app + "\"", 0);
     EXPECT_EQ(sendToEntries(), std::vector<std::string>{"a.lnk"});
-    EXPECT_TRUE(machine.ui.lastForm->shown);
-    EXPECT_FALSE(machine.ui.lastForm->ended());
+    EXPECT_TRUE(machine.ui.form("frmMain")->shown);
+    EXPECT_FALSE(machine.ui.form("frmMain")->ended());
 }
 
 TEST_F(SendToLaunch, APathThatFailsInTheMiddleLeavesTheOthersTheirTurn) {
@@ -206,13 +206,13 @@ TEST_F(SendToLaunch, APathThatFailsInTheMiddleLeavesTheOthersTheirTurn) {
     launch("\"" + app + "\" \"C:\\Program Files\\テスト\" \"" + app + "\"", 1);
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done, wrongFile, namePrompt(app), done}));
     EXPECT_EQ(sendToEntries(), (std::vector<std::string>{"first.lnk", "last.lnk"}));
-    EXPECT_TRUE(machine.ui.lastForm->ended());
+    EXPECT_TRUE(machine.ui.form("frmMain")->ended());
 }
 
 TEST_F(SendToLaunch, NoArgumentsNeverLooksAtTheQuitFlag) {
     launch("", 1);
     EXPECT_TRUE(machine.user.shown.empty());
-    EXPECT_TRUE(machine.ui.lastForm->shown);
+    EXPECT_TRUE(machine.ui.form("frmMain")->shown);
 }
 
 TEST_F(SendToLaunch, AFirstRunWithArgumentsMakesTheShortcutsAndOpens) {
@@ -221,7 +221,7 @@ TEST_F(SendToLaunch, AFirstRunWithArgumentsMakesTheShortcutsAndOpens) {
     start();
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done}));
     EXPECT_EQ(sendToEntries(), std::vector<std::string>{"a.lnk"});
-    EXPECT_TRUE(machine.ui.lastForm->shown);
+    EXPECT_TRUE(machine.ui.form("frmMain")->shown);
 }
 
 TEST_F(SendToLaunch, AnUnquotedPathWithABlankArrivesInPieces) {

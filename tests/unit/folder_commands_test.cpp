@@ -25,7 +25,7 @@ protected:
         form().log.clear();
         treeBefore = tree();
     }
-    MemoryForm& form() { return *machine.ui.lastForm; }
+    MemoryForm& form() { return *machine.ui.form("frmMain"); }
     const std::vector<std::string>& log() { return form().log; }
     std::vector<std::string> entries(const std::string& folder) {
         std::vector<std::string> names;

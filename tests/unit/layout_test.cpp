@@ -10,7 +10,7 @@ namespace {
 class MainWindowLayout : public testing::Test {
 protected:
     MainWindowLayout() : window(machine.platform, machine.values) { window.start(); }
-    MemoryForm& form() { return *machine.ui.lastForm; }
+    MemoryForm& form() { return *machine.ui.form("frmMain"); }
     TwipsRect rect(std::string_view name) { return form().control(name).rect(); }
 
     // What the rules give for a client area of this size.

@@ -52,7 +52,7 @@ TEST(MainWindowDesign, MenuEntriesHangUnderADropDownOrStandOnTheBar) {
 class MainWindowEvents : public testing::Test {
 protected:
     MainWindowEvents() : window(machine.platform, machine.values) { window.start(); }
-    MemoryForm& form() { return *machine.ui.lastForm; }
+    MemoryForm& form() { return *machine.ui.form("frmMain"); }
 
     test::PortableMachine machine;
     frmMain window;
@@ -78,7 +78,7 @@ TEST_F(MainWindowEvents, ExitButtonAndExitMenuBothSaveAndEnd) {
         frmMain other(fresh.platform, fresh.values);
         other.start();
         other.onEvent(source, Event::Click);
-        EXPECT_TRUE(fresh.ui.lastForm->ended()) << source;
+        EXPECT_TRUE(fresh.ui.form("frmMain")->ended()) << source;
         EXPECT_TRUE(fresh.exists(fresh.dataIni())) << source;
     }
 }

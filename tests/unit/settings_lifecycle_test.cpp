@@ -22,7 +22,7 @@ protected:
     MemoryForm& start() {
         window = std::make_unique<frmMain>(machine.platform, machine.values);
         window->start();
-        return *machine.ui.lastForm;
+        return *machine.ui.form("frmMain");
     }
 
     test::PortableMachine machine;

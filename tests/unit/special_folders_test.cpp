@@ -38,6 +38,8 @@ public:
     std::string executableFolder() override { return "C:\\"; }
     std::string applicationDataFolder() override { return "C:\\"; }
     std::string commandLine() override { return "Parcelo.exe"; }
+    VersionRecord versionRecord() override { return {}; }
+    void open(const std::string&) override {}
 };
 
 TEST(SpecialFolderPath, AFailedLookupGivesEmptyText) {

@@ -1,13 +1,28 @@
 #include "platform/portable/memory_form.h"
 
+#include <algorithm>
+
 #include "core/drive_text.h"
+#include "core/option_group.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
 
-MemoryControl::MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events,
-                             std::vector<std::string>& log)
-    : design_(design), files_(files), events_(events), log_(log), text_(design.caption), rect_(design.rect) {}
+MemoryControl::MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events, MemoryForm& form)
+    : design_(design), files_(files), events_(events), form_(form), text_(design.caption),
+      checked_((design.flags & control_flag::checked) != 0), rect_(design.rect) {}
+
+void MemoryControl::record(const std::string& action) { form_.log.push_back(std::string(design_.name) + " " + action); }
+
+void MemoryControl::setChecked(bool checked) {
+    if (checked == checked_) return;
+    if (design_.kind == ControlKind::OptionButton && checked)
+        for (std::string_view other : otherOptionsOfGroup(form_.design().controls, design_.name))
+            form_.memoryControl(other).checked_ = false;
+    checked_ = checked;
+    // An option button reports being selected, not being cleared.
+    if (checked || design_.kind == ControlKind::CheckBox) events_.onEvent(design_.name, Event::Click);
+}
 
 void MemoryControl::choose(const std::string& drive) {
     if (driveOf(drive) == drive_) return;
@@ -41,11 +56,41 @@ void MemoryControl::setPath(const std::string& path) {
 }
 
 MemoryForm::MemoryForm(const FormDesign& design, FileSystem& files, FormEvents& events)
-    : events_(events),
+    : design_(design),
+      events_(events),
       restored_{design.client.left - memoryFrameWidth / 2, design.client.top - memoryFrameHeight + memoryFrameWidth / 2,
                 design.client.width + memoryFrameWidth, design.client.height + memoryFrameHeight} {
     for (const ControlDesign& c : design.controls)
-        controls_.emplace(std::string(c.name), std::make_unique<MemoryControl>(c, files, events, log));
+        controls_.emplace(std::string(c.name), std::make_unique<MemoryControl>(c, files, events, *this));
+}
+
+MemoryForm::~MemoryForm() {
+    if (ui_) std::erase(ui_->forms_, this);
+}
+
+void MemoryForm::click(std::string_view name) {
+    MemoryControl& c = memoryControl(name);
+    for (const ControlDesign& d : design_.controls) {
+        if (d.name != name) continue;
+        if (d.kind == ControlKind::OptionButton) c.setChecked(true);
+        else if (d.kind == ControlKind::CheckBox) c.setChecked(!c.checked());
+        else events_.onEvent(name, Event::Click);
+    }
+}
+
+void MemoryForm::showModal() {
+    shown = visible_ = true;
+    ++modalShows;
+    if (!ui_ || ui_->modalUser.empty()) return;
+    const auto user = std::move(ui_->modalUser.front());
+    ui_->modalUser.pop_front();
+    user(*this);
+}
+
+void MemoryForm::unload() {
+    events_.onEvent(formSource, Event::Unload);
+    visible_ = false;
+    loaded_ = false;
 }
 
 MemoryControl& MemoryForm::memoryControl(std::string_view name) {
@@ -75,7 +120,7 @@ void MemoryForm::moveOuter(const TwipsRect& rect) {
 }
 
 void MemoryForm::show() {
-    shown = true;
+    shown = visible_ = true;
     events_.onEvent(formSource, Event::Resize);
 }
 
@@ -86,8 +131,15 @@ TwipsRect MemoryForm::clientRect() const {
 
 std::unique_ptr<Form> MemoryUi::createForm(const FormDesign& design, FormEvents& events) {
     auto form = std::make_unique<MemoryForm>(design, files_, events);
-    lastForm = form.get();
+    form->ui_ = this;
+    forms_.push_back(form.get());
     return form;
+}
+
+MemoryForm* MemoryUi::form(std::string_view designName) const {
+    for (MemoryForm* f : forms_)
+        if (f->design().name == designName) return f;
+    return nullptr;
 }
 
 }  // namespace parcelo

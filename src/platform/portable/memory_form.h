@@ -1,4 +1,6 @@
 #pragma once
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,9 +15,12 @@ namespace parcelo {
 inline constexpr Twips memoryFrameWidth = 240;
 inline constexpr Twips memoryFrameHeight = 900;
 
-class MemoryControl : public DriveList, public FolderList, public FolderView {
+class MemoryForm;
+class MemoryUi;
+
+class MemoryControl : public DriveList, public FolderList, public FolderView, public Toggle {
 public:
-    MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events, std::vector<std::string>& log);
+    MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events, MemoryForm& form);
 
     std::string text() const override { return text_; }
     void setText(const std::string& text) override { text_ = text; }
@@ -30,20 +35,23 @@ public:
     void setPath(const std::string& path) override;
     void navigate(const std::string& path) override { record("navigate " + path); }
     void refresh() override { record("refresh"); }
+    bool checked() const override { return checked_; }
+    void setChecked(bool checked) override;
 
     // A drive picked by the user in the list; one that cannot be read is refused, as on the screen,
     // where the refusal is reported and the list goes back to its drive.
     void choose(const std::string& drive);
 
 private:
-    void record(const std::string& action) { log_.push_back(std::string(design_.name) + " " + action); }
+    void record(const std::string& action);
 
     const ControlDesign& design_;
     FileSystem& files_;
     FormEvents& events_;
-    std::vector<std::string>& log_;
+    MemoryForm& form_;
     std::string text_;
     bool enabled_ = true;
+    bool checked_;
     TwipsRect rect_;
     std::string drive_;
     std::string path_;
@@ -53,12 +61,22 @@ private:
 class MemoryForm : public Form {
 public:
     MemoryForm(const FormDesign& design, FileSystem& files, FormEvents& events);
+    ~MemoryForm() override;
+    MemoryForm(const MemoryForm&) = delete;
+    MemoryForm& operator=(const MemoryForm&) = delete;
 
     MemoryControl& memoryControl(std::string_view name);
     Control& control(std::string_view name) override { return driveList(name); }
     DriveList& driveList(std::string_view name) override { return memoryControl(name); }
     FolderList& folderList(std::string_view name) override { return memoryControl(name); }
     FolderView& folderView(std::string_view name) override { return memoryControl(name); }
+    Toggle& toggle(std::string_view name) override { return memoryControl(name); }
+    const FormDesign& design() const { return design_; }
+
+    // What a person's click does: a button raises Click, a check box turns over, an option button
+    // is selected.
+    void click(std::string_view name);
+    void doubleClick(std::string_view name) { events_.onEvent(name, Event::DblClick); }
 
     WindowState state() const override { return state_; }
     void setState(WindowState state) override;
@@ -71,7 +89,12 @@ public:
 
     // The first showing is a resize, as on the screen.
     void show() override;
-    void unload() override { events_.onEvent(formSource, Event::Unload); }
+    // Lets the next of the UI's modal users act, as the nested message loop would.
+    void showModal() override;
+    void hide() override { visible_ = false; }
+    bool visible() const override { return visible_; }
+    void unload() override;
+    bool loaded() const override { return loaded_; }
     void endProgram() override { ended_ = true; }
     bool ended() const override { return ended_; }
 
@@ -79,13 +102,19 @@ public:
     bool shown = false;
     // What was asked of the controls, in order: "webMain navigate C:\", "dirDir refresh", ...
     std::vector<std::string> log;
+    int modalShows = 0;
 
 private:
+    friend class MemoryUi;
+    const FormDesign& design_;
     FormEvents& events_;
+    MemoryUi* ui_ = nullptr;
     std::map<std::string, std::unique_ptr<MemoryControl>, std::less<>> controls_;
     WindowState state_ = WindowState::Normal;
     TwipsRect restored_;
     bool restoresMaximized_ = false;
+    bool visible_ = false;
+    bool loaded_ = true;
     bool ended_ = false;
 };
 
@@ -94,11 +123,15 @@ public:
     explicit MemoryUi(FileSystem& files) : files_(files) {}
     std::unique_ptr<Form> createForm(const FormDesign& design, FormEvents& events) override;
 
-    // The last form made, for tests to look into.
-    MemoryForm* lastForm = nullptr;
+    // The live form of this design, for tests to look into; null when there is none.
+    MemoryForm* form(std::string_view designName) const;
+    // What the user does in each window shown modal, in order; with none left the window just returns.
+    std::deque<std::function<void(MemoryForm&)>> modalUser;
 
 private:
+    friend class MemoryForm;
     FileSystem& files_;
+    std::vector<MemoryForm*> forms_;
 };
 
 }  // namespace parcelo

@@ -1,9 +1,14 @@
 #include "platform/portable/shell_portable.h"
 
+#include "core/version_info.h"
+#include "platform/platform_error.h"
+
 namespace parcelo {
 
 PortableShell::PortableShell(std::string profile, std::string executableFolder)
-    : profile_(std::move(profile)), executableFolder_(std::move(executableFolder)) {
+    : version{PARCELO_VERSION_MAJOR, PARCELO_VERSION_MINOR, PARCELO_VERSION_REVISION, PARCELO_COPYRIGHT},
+      profile_(std::move(profile)),
+      executableFolder_(std::move(executableFolder)) {
     const std::string windows = applicationDataFolder() + "\\Microsoft\\Windows";
     specialFolders = {
         {csidlPrograms, windows + "\\Start Menu\\Programs"},
@@ -14,6 +19,11 @@ PortableShell::PortableShell(std::string profile, std::string executableFolder)
 std::string PortableShell::specialFolderPath(int csidl) {
     const auto found = specialFolders.find(csidl);
     return found == specialFolders.end() ? std::string() : found->second;
+}
+
+void PortableShell::open(const std::string& target) {
+    opened.push_back(target);
+    if (refuseToOpen) throw PlatformError(error_code::noAssociation, "関連付けられたプログラムがありません: " + target);
 }
 
 std::string PortableShell::applicationDataFolder() { return profile_ + "\\AppData\\Roaming"; }

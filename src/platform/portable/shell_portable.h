@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/shell.h"
 
@@ -15,9 +16,15 @@ public:
     std::string executableFolder() override { return executableFolder_; }
     std::string applicationDataFolder() override;
     std::string commandLine() override { return commandLineText; }
+    VersionRecord versionRecord() override { return version; }
+    // Records the target; throws when refuseToOpen is set, as for a target with no program to open it.
+    void open(const std::string& target) override;
 
     std::map<int, std::string> specialFolders;
     std::string commandLineText = "Parcelo.exe";
+    VersionRecord version;  // the executable's record
+    std::vector<std::string> opened;
+    bool refuseToOpen = false;
 
 private:
     std::string profile_;

@@ -1,0 +1,52 @@
+#include "about/frmAbout.h"
+
+#include "about/frmAbout_design.h"
+#include "core/event_table.h"
+
+namespace parcelo {
+namespace {
+
+constexpr Binding<frmAbout> eventTable[] = {
+    {formSource, Event::Load,     &frmAbout::Form_Load},
+    {"cmdOK",    Event::Click,    &frmAbout::cmdOK_Click},
+    {"txtMail",  Event::DblClick, &frmAbout::txtMail_DblClick},
+    {"txtURL",   Event::DblClick, &frmAbout::txtURL_DblClick},
+};
+
+}  // namespace
+
+std::string versionText(const VersionRecord& version) {
+    return "Parcelo Version" + std::to_string(version.major) + "." + std::to_string(version.minor) +
+           std::to_string(version.revision);
+}
+
+void frmAbout::show() {
+    form_ = platform_.ui.createForm(frmAboutDesign, *this);
+    onEvent(formSource, Event::Load);
+    form_->showModal();
+    form_.reset();
+}
+
+void frmAbout::onEvent(std::string_view source, Event event) {
+    if (!form_) return;
+    dispatch(eventTable, *this, source, event, platform_.dialogs);
+}
+
+void frmAbout::Form_Load() {
+    const VersionRecord version = platform_.shell.versionRecord();
+    form_->control("lblVersion").setText(versionText(version));
+    form_->control("lblCopyright").setText(version.copyright);
+}
+
+void frmAbout::cmdOK_Click() { form_->unload(); }
+
+// No mail program or browser: nothing to tell, the box stays as it is.
+void frmAbout::txtMail_DblClick() {
+    skipOnError([&] { platform_.shell.open("mailto:" + std::string(makerMail)); });
+}
+
+void frmAbout::txtURL_DblClick() {
+    skipOnError([&] { platform_.shell.open(std::string(makerWeb)); });
+}
+
+}  // namespace parcelo

@@ -1,0 +1,14 @@
+#pragma once
+#include <string_view>
+
+#include "platform/design.h"
+
+namespace parcelo {
+
+extern const FormDesign frmAboutDesign;
+
+// The maker's addresses: shown in the address boxes and opened by a double click there.
+inline constexpr std::string_view makerMail = "parcelo@example.com";
+inline constexpr std::string_view makerWeb = "https://www.example.com/parcelo/";
+
+}  // namespace parcelo

@@ -1,0 +1,99 @@
+#include "options/frmOpt.h"
+
+#include "core/event_table.h"
+#include "core/special_folders.h"
+#include "folderpicker/clsBrowsFolder.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmOpt_design.h"
+
+namespace parcelo {
+namespace {
+
+constexpr Binding<frmOpt> eventTable[] = {
+    {formSource, Event::Load,  &frmOpt::Form_Load},
+    {"optSend",  Event::Click, &frmOpt::optSend_Click},
+    {"optStart", Event::Click, &frmOpt::optStart_Click},
+    {"optUpath", Event::Click, &frmOpt::optUpath_Click},
+    {"cmdO",     Event::Click, &frmOpt::cmdO_Click},
+    {"cmdOK",    Event::Click, &frmOpt::cmdOK_Click},
+    {"cmdCan",   Event::Click, &frmOpt::cmdCan_Click},
+};
+
+}  // namespace
+
+frmOpt::frmOpt(Platform& platform, ProgramValues& values, frmMain& main)
+    : platform_(platform), values_(values), main_(main) {}
+
+void frmOpt::load() {
+    if (form_) return;
+    form_ = platform_.ui.createForm(frmOptDesign, *this);
+    onEvent(formSource, Event::Load);
+}
+
+void frmOpt::show() {
+    load();
+    form_->showModal();
+    if (!form_->loaded()) form_.reset();  // closed by its close box: the next showing starts afresh
+}
+
+void frmOpt::onEvent(std::string_view source, Event event) {
+    if (!form_) return;
+    dispatch(eventTable, *this, source, event, platform_.dialogs);
+}
+
+void frmOpt::Form_Load() {
+    // The last match wins: Send To, then Programs, then the user's own folder.
+    if (SpecialFolderPath(platform_.shell, csidlSendTo) == values_.TargetPath) optSend().setChecked(true);
+    if (SpecialFolderPath(platform_.shell, csidlPrograms) == values_.TargetPath) optStart().setChecked(true);
+    txtPath().setText(values_.UserPath);
+    if (values_.UserPath == values_.TargetPath) optUpath().setChecked(true);
+    if (optSend().checked() || optStart().checked()) enablePathInput(false);
+    // The box shows the stored option, so OK without a change keeps it.
+    chkOQ().setChecked(values_.QuitAfterSend == 1);
+}
+
+void frmOpt::enablePathInput(bool enabled) {
+    txtPath().setEnabled(enabled);
+    cmdO().setEnabled(enabled);
+}
+
+void frmOpt::optSend_Click() { enablePathInput(!optSend().checked()); }
+void frmOpt::optStart_Click() { enablePathInput(!optStart().checked()); }
+void frmOpt::optUpath_Click() { enablePathInput(true); }
+
+void frmOpt::cmdO_Click() {
+    clsBrowsFolder picker(platform_.folderBrowser);
+    picker.pDialogTitle("参照");
+    picker.pFlags(0);
+    if (picker.mShowDialog()) txtPath().setText(picker.pPathName());
+}
+
+void frmOpt::cmdOK_Click() {
+    values_.QuitAfterSend = chkOQ().checked() ? 1 : 0;
+    std::string path;
+    if (optSend().checked() || optStart().checked()) {
+        values_.TargetPath = SpecialFolderPath(platform_.shell, optSend().checked() ? csidlSendTo : csidlPrograms);
+        txtPath().setText(values_.TargetPath);
+        path = values_.TargetPath;
+    } else {
+        path = txtPath().text();
+    }
+    try {
+        Form& main = main_.form();
+        main.folderView("webMain").navigate(path);
+        main.driveList("driDri").setDrive(path);
+        main.folderList("dirDir").setPath(path);
+        main.folderView("webMain").refresh();
+        main.folderList("dirDir").refresh();
+        form_->hide();
+        if (optUpath().checked()) values_.UserPath = path;
+        values_.TargetPath = path;
+    } catch (const std::exception&) {
+        platform_.dialogs.messageBox("このパスは無効です｡", applicationTitle, box::ok | box::iconWarning);
+        form_->hide();
+    }
+}
+
+void frmOpt::cmdCan_Click() { form_->hide(); }
+
+}  // namespace parcelo

@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/design.h"
+
+namespace parcelo {
+
+extern const FormDesign frmOptDesign;
+
+}  // namespace parcelo

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "mainwindow/frmMain.h"
+#include "portable_machine.h"
+
+namespace parcelo {
+namespace {
+
+class WindowCommands : public testing::Test {
+protected:
+    WindowCommands() : window(machine.platform, machine.values) { window.start(); }
+
+    test::PortableMachine machine;
+    frmMain window;
+};
+
+TEST_F(WindowCommands, HelpOpensTheIndexPageBesideTheProgram) {
+    window.onEvent("mnuHelp", Event::Click);
+    EXPECT_EQ(machine.shell.opened, std::vector<std::string>{"C:\\Tools\\Parcelo\\index.html"});
+}
+
+TEST_F(WindowCommands, HelpThatCannotOpenShowsNothingAndLeavesTheWindowAsItWas) {
+    machine.shell.refuseToOpen = true;
+    window.onEvent("mnuHelp", Event::Click);
+    EXPECT_EQ(machine.shell.opened.size(), 1u);
+    EXPECT_TRUE(machine.user.shown.empty());
+    EXPECT_FALSE(machine.ui.form("frmMain")->ended());
+}
+
+TEST_F(WindowCommands, OptionsAndAboutAreShownModal) {
+    machine.ui.modalUser.push_back([](MemoryForm& d) {
+        EXPECT_EQ(d.design().caption, "設定");
+        d.click("cmdCan");
+    });
+    machine.ui.modalUser.push_back([](MemoryForm& d) {
+        EXPECT_EQ(d.design().caption, "バージョン情報");
+        d.click("cmdOK");
+    });
+    window.onEvent("cmdOpt", Event::Click);
+    window.onEvent("mnuVer", Event::Click);
+    EXPECT_TRUE(machine.ui.modalUser.empty());
+    EXPECT_EQ(machine.ui.form("frmOpt")->modalShows, 1);
+}
+
+}  // namespace
+}  // namespace parcelo
