@@ -9,6 +9,6 @@ extern const FormDesign frmAboutDesign;
 
 // The maker's addresses: shown in the address boxes and opened by a double click there.
 inline constexpr std::string_view makerMail = "parcelo@example.com";
-inline constexpr std::string_view makerWeb = "https://www.example.com/parcelo/";
+inline constexpr std::string_view makerWeb = "http://example.com";
 
 }  // namespace parcelo

@@ -26,7 +26,7 @@ public:
 constexpr parcelo::ControlDesign controls[] = {
     {"dirDir", parcelo::ControlKind::FolderList, "", "", {0, 0, 3000, 6000}, 0},
 };
-constexpr parcelo::FormDesign design{"frmBench", "bench", {0, 0, 4000, 7000}, {192, 192, 192}, controls, {}};
+constexpr parcelo::FormDesign design{"frmBench", "bench", parcelo::Border::Sizeable, {0, 0, 4000, 7000}, {192, 192, 192}, controls, {}};
 
 // The bare work: every entry of the folder read once, the folders' names sorted.
 void enumerateAndSort(const std::wstring& folder) {

@@ -334,7 +334,8 @@ void run(const std::vector<std::wstring>& args) {
     }
     constexpr std::wstring_view windowCommands[] = {
         L"controls", L"dpi",      L"menu",     L"view-items", L"client",  L"move",  L"drag",    L"rect",        L"state",
-        L"minimize", L"close",    L"set-text", L"press",      L"command", L"double-click", L"items", L"select-folder"};
+        L"minimize", L"close",    L"set-text", L"press",      L"command", L"double-click", L"items", L"select-folder",
+        L"checked"};
     if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
         throw Failure{L"unknown command " + command};
     const HWND window = requireWindow(caption);
@@ -415,6 +416,12 @@ void run(const std::vector<std::wstring>& args) {
         // the scenario waits for what the press leads to.
         need(args, 3, L"press CAPTION BUTTON");
         PostMessageW(requireChild(window, args[2]), BM_CLICK, 0, 0);
+    } else if (command == L"checked") {
+        // 1 for a ticked check box or a selected option button, else 0.
+        need(args, 3, L"checked CAPTION BUTTON");
+        DWORD_PTR state = 0;
+        SendMessageTimeoutW(requireChild(window, args[2]), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, defaultTimeoutMs, &state);
+        printLine(state == BST_CHECKED ? L"1" : L"0");
     } else if (command == L"command") {
         need(args, 3, L"command CAPTION MENU-ID");
         PostMessageW(window, WM_COMMAND, WPARAM(number(args[2])), 0);

@@ -6,13 +6,29 @@
 #include "platform/win32/folder_list_win32.h"
 #include "platform/win32/folder_view_win32.h"
 #include "platform/win32/form_win32.h"
+#include "platform/win32/link_box_win32.h"
+#include "platform/win32/resources/resource.h"
+#include "platform/win32/toggle_win32.h"
 
 namespace parcelo::win32 {
 namespace {
 
-// The panel is a plain static; what its children report belongs to the form.
-LRESULT CALLBACK panelProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+// A container (the panel, a frame) is a plain standard control; what its children report belongs to the form.
+// A frame, a group box, paints only its line and caption; `erases` makes it fill the rest with the brush
+// its window gives it, since the window's clipping keeps the window from painting there.
+LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR erases) {
     switch (message) {
+    case WM_ERASEBKGND:
+        if (erases) {
+            const auto dc = reinterpret_cast<HDC>(w);
+            const auto brush = reinterpret_cast<HBRUSH>(
+                SendMessageW(GetAncestor(window, GA_ROOT), WM_CTLCOLORSTATIC, w, reinterpret_cast<LPARAM>(window)));
+            RECT r;
+            GetClientRect(window, &r);
+            FillRect(dc, &r, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+            return TRUE;
+        }
+        return DefSubclassProc(window, message, w, l);
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
@@ -28,25 +44,40 @@ LRESULT CALLBACK panelProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_P
 
 class PlainControl : public WindowControl<Control> {
 public:
-    PlainControl(Win32Form& form, const ControlDesign& design, HWND parent) : WindowControl(form, design) {
+    PlainControl(Win32Form& form, const ControlDesign& design, HWND parent, bool beginsGroup)
+        : WindowControl(form, design) {
+        const DWORD group = beginsGroup ? WS_GROUP : 0;
         switch (design.kind) {
-        case ControlKind::Button:
-            create(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, parent);
+        case ControlKind::Button: {
+            const bool isDefault = design.flags & control_flag::defaultButton;
+            create(L"BUTTON", (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | group, 0, parent);
             break;
+        }
         case ControlKind::TextBox:
-            create(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, parent);
+            create(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | group, WS_EX_CLIENTEDGE, parent);
             break;
         case ControlKind::Label:
-            create(L"STATIC", SS_LEFT, 0, parent);
+            create(L"STATIC", SS_LEFT | group, 0, parent);
+            break;
+        case ControlKind::Picture:
+            create(L"STATIC", SS_ICON | SS_CENTERIMAGE | group, 0, parent);
+            icon_.reset(static_cast<HICON>(
+                LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PARCELO), IMAGE_ICON, 32, 32, 0)));
+            SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+            place();
+            break;
+        case ControlKind::Frame:
+            create(L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN | group, WS_EX_CONTROLPARENT, parent);
+            SetWindowSubclass(hwnd_, containerProc, 1, 1);
             break;
         default:
-            create(L"STATIC", SS_LEFT | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent);
-            SetWindowSubclass(hwnd_, panelProc, 1, 0);
+            create(L"STATIC", SS_LEFT | WS_CLIPCHILDREN | group, WS_EX_CONTROLPARENT, parent);
+            SetWindowSubclass(hwnd_, containerProc, 1, 0);
             break;
         }
     }
     ~PlainControl() override {
-        if (design_.kind == ControlKind::Panel) RemoveWindowSubclass(hwnd_, panelProc, 1);
+        if (isContainer()) RemoveWindowSubclass(hwnd_, containerProc, 1);
     }
 
     void onCommand(WORD notification) override {
@@ -56,6 +87,11 @@ public:
         SetFocus(hwnd_);
         if (design_.kind == ControlKind::TextBox) SendMessageW(hwnd_, EM_SETSEL, 0, -1);
     }
+
+private:
+    bool isContainer() const { return design_.kind == ControlKind::Panel || design_.kind == ControlKind::Frame; }
+
+    UniqueIcon icon_;
 };
 
 }  // namespace
@@ -78,8 +114,13 @@ void ChildWindow::applyDpi() {
     place();
 }
 
-std::unique_ptr<ChildWindow> makeChild(Win32Form& form, const ControlDesign& design, HWND parent) {
+std::unique_ptr<ChildWindow> makeChild(Win32Form& form, const ControlDesign& design, HWND parent, bool beginsGroup) {
     switch (design.kind) {
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+        return std::make_unique<Win32Toggle>(form, design, parent, beginsGroup);
+    case ControlKind::LinkBox:
+        return std::make_unique<Win32LinkBox>(form, design, parent);
     case ControlKind::DriveList:
         return std::make_unique<Win32DriveList>(form, design, parent);
     case ControlKind::FolderList:
@@ -87,7 +128,7 @@ std::unique_ptr<ChildWindow> makeChild(Win32Form& form, const ControlDesign& des
     case ControlKind::FolderView:
         return std::make_unique<Win32FolderView>(form, design, parent);
     default:
-        return std::make_unique<PlainControl>(form, design, parent);
+        return std::make_unique<PlainControl>(form, design, parent, beginsGroup);
     }
 }
 

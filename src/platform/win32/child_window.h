@@ -26,6 +26,8 @@ public:
     // Keys the control handles before the window's own keyboard rules.
     virtual bool translateKey(MSG&) { return false; }
     virtual void takeFocus() { SetFocus(hwnd_); }
+    // The brush a control paints its background with, its colours set in `dc`; null: the window decides.
+    virtual HBRUSH onColor(HDC /*dc*/) { return nullptr; }
     // Puts the control at its twips rectangle for the form's current DPI and font.
     virtual void applyDpi();
 
@@ -61,6 +63,7 @@ public:
     }
 };
 
-std::unique_ptr<ChildWindow> makeChild(Win32Form& form, const ControlDesign& design, HWND parent);
+// `beginsGroup`: arrow keys stop at this control rather than run on into it from the one before.
+std::unique_ptr<ChildWindow> makeChild(Win32Form& form, const ControlDesign& design, HWND parent, bool beginsGroup);
 
 }  // namespace parcelo::win32

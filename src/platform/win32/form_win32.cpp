@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/error_styles.h"
+#include "core/option_group.h"
 #include "core/tab_order.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/ui_win32.h"
@@ -11,7 +12,9 @@
 namespace parcelo::win32 {
 namespace {
 
-constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD mainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr UINT firstMenuId = 2000;
 
 std::vector<Win32Form*>& liveForms() {
@@ -49,31 +52,30 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dial
     cls.lpszClassName = className.c_str();
     RegisterClassExW(&cls);  // already registered by an earlier form of the same design: fine
 
-    HWND window = CreateWindowExW(0, className.c_str(), widen(design.caption).c_str(), windowStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    // A dialog belongs to the program's first window, which keeps it above that window and off the taskbar.
+    HWND owner = isDialog() && !liveForms().empty() ? liveForms().front()->window_.get() : nullptr;
+    HWND window = CreateWindowExW(isDialog() ? dialogExStyle : 0, className.c_str(), widen(design.caption).c_str(),
+                                  isDialog() ? dialogStyle : mainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, this);
     if (!window) throw lastError("ウィンドウの作成");
     window_.reset(window);
     buildMenu();
     dpi_ = GetDpiForWindow(window);
-
-    // The design gives the client area; the frame goes around it.
-    RECT outer{toPixels(design.client.left), toPixels(design.client.top),
-               toPixels(design.client.left + design.client.width), toPixels(design.client.top + design.client.height)};
-    AdjustWindowRectExForDpi(&outer, windowStyle, TRUE, 0, dpi_);
-    SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    placeAtDesign();
 
     applyDpi();
-    for (const ControlDesign& c : design.controls) {
+    for (size_t i = 0; i < design.controls.size(); ++i) {
+        const ControlDesign& c = design.controls[i];
         HWND parent = window;
         if (!c.container.empty()) parent = dynamic_cast<ChildWindow&>(find<Control>(c.container)).hwnd();
-        children_.push_back(makeChild(*this, c, parent));
+        children_.push_back(makeChild(*this, c, parent, beginsKeyboardGroup(design.controls, i)));
     }
     liveForms().push_back(this);
     ready_ = true;
 }
 
 Win32Form::~Win32Form() {
+    endModal();
     std::erase(liveForms(), this);
     if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
     children_.clear();
@@ -100,6 +102,24 @@ void Win32Form::buildMenu() {
         }
     }
     SetMenu(window_.get(), bar);
+}
+
+// The design gives the client area; the frame goes around it. A main window stands where the design
+// puts it, a dialog in the middle of the screen.
+void Win32Form::placeAtDesign() {
+    RECT outer{0, 0, toPixels(design_.client.width), toPixels(design_.client.height)};
+    AdjustWindowRectExForDpi(&outer, isDialog() ? dialogStyle : mainWindowStyle, GetMenu(window_.get()) != nullptr,
+                             isDialog() ? dialogExStyle : 0, dpi_);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    POINT at{outer.left + toPixels(design_.client.left), outer.top + toPixels(design_.client.top)};
+    if (isDialog()) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(GetWindow(window_.get(), GW_OWNER), MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        at = {work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2};
+    }
+    SetWindowPos(window_.get(), nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::applyDpi() {
@@ -200,8 +220,51 @@ void Win32Form::show() {
     UpdateWindow(window_.get());
 }
 
+void Win32Form::showModal() {
+    for (Win32Form* other : liveForms()) {
+        HWND h = other->window_.get();
+        if (other != this && h && IsWindowEnabled(h)) {
+            EnableWindow(h, FALSE);
+            disabledByModal_.push_back(h);
+        }
+    }
+    modal_ = true;
+    ShowWindow(window_.get(), SW_SHOWNORMAL);
+    MSG message;
+    while (window_ && IsWindowVisible(window_.get())) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));  // for the loop outside
+            break;
+        }
+        dispatchMessage(message);
+    }
+    endModal();
+}
+
+void Win32Form::endModal() {
+    if (!modal_) return;
+    modal_ = false;
+    // Before the window goes, or the system would hand the activation to another program.
+    for (HWND h : disabledByModal_)
+        if (IsWindow(h)) EnableWindow(h, TRUE);
+    disabledByModal_.clear();
+}
+
+void Win32Form::hide() {
+    endModal();
+    ShowWindow(window_.get(), SW_HIDE);
+}
+
+void Win32Form::unload() {
+    raise(formSource, Event::Unload);
+    endModal();
+    window_.reset();
+}
+
 void Win32Form::endProgram() {
     ended_ = true;
+    endModal();
     window_.reset();  // its WM_DESTROY ends the message loop
 }
 
@@ -218,15 +281,34 @@ ChildWindow* Win32Form::childOf(HWND window) const {
     return nullptr;
 }
 
+// Tab stops at the controls a person types into or presses, and at an option group's selected button.
+bool Win32Form::canTakeFocus(const ControlDesign& c) {
+    switch (c.kind) {
+    case ControlKind::Label:
+    case ControlKind::Panel:
+    case ControlKind::Frame:
+    case ControlKind::LinkBox:
+    case ControlKind::Picture:
+        return false;
+    case ControlKind::OptionButton:
+        if (!find<Toggle>(c.name).checked()) {
+            const auto others = otherOptionsOfGroup(design_.controls, c.name);
+            if (std::any_of(others.begin(), others.end(), [&](std::string_view o) { return find<Toggle>(o).checked(); }))
+                return false;
+        }
+        break;
+    default:
+        break;
+    }
+    HWND h = dynamic_cast<ChildWindow&>(find<Control>(c.name)).hwnd();
+    return IsWindowVisible(h) && IsWindowEnabled(h);
+}
+
 void Win32Form::moveFocus(bool forward) {
     const ChildWindow* current = childOf(GetFocus());
-    const std::string_view next = nextInTabOrder(
-        design_.controls, current ? current->design().name : std::string_view(), forward,
-        [&](const ControlDesign& c) {
-            if (c.kind == ControlKind::Label || c.kind == ControlKind::Panel) return false;
-            HWND h = dynamic_cast<ChildWindow&>(find<Control>(c.name)).hwnd();
-            return IsWindowVisible(h) && IsWindowEnabled(h);
-        });
+    const std::string_view next =
+        nextInTabOrder(design_.controls, current ? current->design().name : std::string_view(), forward,
+                       [&](const ControlDesign& c) { return canTakeFocus(c); });
     if (!next.empty()) dynamic_cast<ChildWindow&>(find<Control>(next)).takeFocus();
 }
 
@@ -265,10 +347,60 @@ LRESULT CALLBACK Win32Form::windowProc(HWND window, UINT message, WPARAM w, LPAR
     }
 }
 
+int Win32Form::buttonId(unsigned flag) const {
+    for (auto& child : children_)
+        if (child->design().flags & flag) return GetDlgCtrlID(child->hwnd());
+    return 0;
+}
+
+// Captions that stand on the window itself, or on a frame, take the window's colour.
+bool Win32Form::drawsOnWindowBackground(const ChildWindow& child) const {
+    const ControlDesign& c = child.design();
+    switch (c.kind) {
+    case ControlKind::Label:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Frame:
+    case ControlKind::Picture:
+        break;
+    default:
+        return false;
+    }
+    if (c.container.empty()) return true;
+    return std::any_of(design_.controls.begin(), design_.controls.end(), [&](const ControlDesign& d) {
+        return d.name == c.container && d.kind == ControlKind::Frame;
+    });
+}
+
 LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     switch (message) {
+    case DM_GETDEFID: {
+        // Enter presses the button that has the focus, else the default button.
+        const ChildWindow* focused = childOf(GetFocus());
+        int id = focused && focused->design().kind == ControlKind::Button && GetParent(focused->hwnd()) == window
+                     ? GetDlgCtrlID(focused->hwnd())
+                     : buttonId(control_flag::defaultButton);
+        return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        if (ChildWindow* child = childOf(reinterpret_cast<HWND>(l))) {
+            const HDC dc = reinterpret_cast<HDC>(w);
+            if (HBRUSH brush = child->onColor(dc)) return reinterpret_cast<LRESULT>(brush);
+            if (message != WM_CTLCOLOREDIT && drawsOnWindowBackground(*child)) {
+                SetBkColor(dc, RGB(design_.background.red, design_.background.green, design_.background.blue));
+                return reinterpret_cast<LRESULT>(background_.get());
+            }
+        }
+        break;
     case WM_COMMAND:
-        if (l == 0 && HIWORD(w) == 0) {
+        if (l == 0 && LOWORD(w) == IDCANCEL) {
+            // Esc presses the cancel button, if the window has one.
+            if (const int id = buttonId(control_flag::cancelButton))
+                if (ChildWindow* cancel = childOf(GetDlgItem(window, id)))
+                    if (IsWindowEnabled(cancel->hwnd())) cancel->onCommand(BN_CLICKED);
+        } else if (l == 0 && HIWORD(w) == 0) {
             const size_t index = LOWORD(w) - firstMenuId;
             if (index < design_.menu.size()) raise(design_.menu[index].name, Event::Click);
         } else if (ChildWindow* child = childOf(reinterpret_cast<HWND>(l))) {
@@ -304,10 +436,12 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         }
         break;
     case WM_CLOSE:
-        raise(formSource, Event::Unload);
+        unload();
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        endModal();
+        // A dialog's end is not the program's.
+        if (ended_ || !isDialog()) PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -321,14 +455,16 @@ std::unique_ptr<Form> Win32Ui::createForm(const FormDesign& design, FormEvents& 
     return std::make_unique<Win32Form>(design, events, dialogs_);
 }
 
+void dispatchMessage(MSG& message) {
+    const auto& forms = liveForms();
+    if (std::any_of(forms.begin(), forms.end(), [&](Win32Form* f) { return f->translate(message); })) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int runMessageLoop() {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const auto& forms = liveForms();
-        if (std::any_of(forms.begin(), forms.end(), [&](Win32Form* f) { return f->translate(message); })) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatchMessage(message);
     return static_cast<int>(message.wParam);
 }
 

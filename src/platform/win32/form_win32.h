@@ -23,6 +23,7 @@ public:
     DriveList& driveList(std::string_view name) override { return find<DriveList>(name); }
     FolderList& folderList(std::string_view name) override { return find<FolderList>(name); }
     FolderView& folderView(std::string_view name) override { return find<FolderView>(name); }
+    Toggle& toggle(std::string_view name) override { return find<Toggle>(name); }
 
     WindowState state() const override;
     void setState(WindowState state) override;
@@ -34,11 +35,16 @@ public:
     std::vector<TwipsRect> monitorWorkAreas() const override;
 
     void show() override;
-    void unload() override { raise(formSource, Event::Unload); }
+    void showModal() override;
+    void hide() override;
+    bool visible() const override { return IsWindowVisible(window_.get()) != FALSE; }
+    void unload() override;
+    bool loaded() const override { return window_ != nullptr; }
     void endProgram() override;
     bool ended() const override { return ended_; }
 
     // What the controls need of their window.
+    const FormDesign& design() const { return design_; }
     void raise(std::string_view source, Event event);
     void reportFailure(const std::exception& failure);
     int toPixels(Twips twips) const;
@@ -64,7 +70,14 @@ private:
     void buildMenu();
     void applyDpi();
     void moveFocus(bool forward);
+    bool canTakeFocus(const ControlDesign& c);
     bool isMenuAccessKey(wchar_t key) const;
+    bool isDialog() const { return design_.border == Border::FixedDialog; }
+    void placeAtDesign();
+    // Gives the other windows their input back.
+    void endModal();
+    int buttonId(unsigned flag) const;
+    bool drawsOnWindowBackground(const ChildWindow& child) const;
 
     const FormDesign& design_;
     FormEvents& events_;
@@ -77,6 +90,8 @@ private:
     std::vector<std::unique_ptr<ChildWindow>> children_;
     HWND lastFocus_ = nullptr;
     int pendingShow_ = SW_SHOWNORMAL;
+    std::vector<HWND> disabledByModal_;
+    bool modal_ = false;
     bool ready_ = false;
     bool ended_ = false;
 };

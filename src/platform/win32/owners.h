@@ -23,6 +23,11 @@ struct IconDeleter {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
+struct CursorDeleter {
+    void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
+};
+using UniqueCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDeleter>;
+
 struct HandleDeleter {
     void operator()(HANDLE handle) const {
         if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);

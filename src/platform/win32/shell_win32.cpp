@@ -1,5 +1,7 @@
 #include "platform/win32/shell_win32.h"
 
+#include <vector>
+
 #include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
 
@@ -33,5 +35,41 @@ std::string Win32Shell::executableFolder() {
 std::string Win32Shell::applicationDataFolder() { return specialFolderPath(CSIDL_APPDATA); }
 
 std::string Win32Shell::commandLine() { return narrow(GetCommandLineW()); }
+
+VersionRecord Win32Shell::versionRecord() {
+    wchar_t self[MAX_PATH];
+    if (!GetModuleFileNameW(nullptr, self, MAX_PATH)) throw lastError("実行ファイルの場所");
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(self, &ignored);
+    if (size == 0) throw lastError("バージョン情報");
+    std::vector<std::byte> data(size);
+    if (!GetFileVersionInfoW(self, 0, size, data.data())) throw lastError("バージョン情報");
+
+    VersionRecord record;
+    void* value = nullptr;
+    UINT length = 0;
+    if (VerQueryValueW(data.data(), L"\\", &value, &length) && length >= sizeof(VS_FIXEDFILEINFO)) {
+        // Major and minor in the first half; the revision is the last of the four numbers.
+        const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+        record.major = HIWORD(fixed->dwFileVersionMS);
+        record.minor = LOWORD(fixed->dwFileVersionMS);
+        record.revision = LOWORD(fixed->dwFileVersionLS);
+    }
+    if (VerQueryValueW(data.data(), L"\\StringFileInfo\\041104B0\\LegalCopyright", &value, &length) && length > 0)
+        record.copyright = narrow(static_cast<const wchar_t*>(value));
+    return record;
+}
+
+void Win32Shell::open(const std::string& target) {
+    const std::wstring file = widen(target);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI;  // a failure is the caller's to report, or not
+    request.hwnd = GetActiveWindow();
+    request.lpVerb = L"open";
+    request.lpFile = file.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&request)) throw lastError("開く: " + target);
+}
 
 }  // namespace parcelo::win32

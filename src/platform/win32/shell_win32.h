@@ -9,6 +9,8 @@ public:
     std::string executableFolder() override;
     std::string applicationDataFolder() override;
     std::string commandLine() override;
+    VersionRecord versionRecord() override;
+    void open(const std::string& target) override;
 };
 
 }  // namespace parcelo::win32

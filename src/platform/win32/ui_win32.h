@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include "platform/dialogs.h"
 #include "platform/form.h"
 
@@ -15,5 +17,7 @@ private:
 
 // Runs the message loop, with each window's keyboard rules, until the program ends.
 int runMessageLoop();
+// One message of a loop, through the keyboard rules of the window it is for.
+void dispatchMessage(MSG& message);
 
 }  // namespace parcelo::win32
