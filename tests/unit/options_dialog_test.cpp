@@ -99,6 +99,7 @@ TEST_F(OptionsDialog, StartUpLoadsItOnlyForASpecialFolderAndItOpensOnTheMatching
             EXPECT_EQ(shownBy(*run.dialog()), c.shown) << c.name << ": loaded hidden at start-up";
         }
         EXPECT_EQ(run.shownWhenOpened(), c.shown) << c.name;
+        ASSERT_NE(run.dialog(), nullptr) << c.name << ": hidden by Cancel, not unloaded";
         EXPECT_EQ(run.dialog()->modalShows, 1) << c.name;
     }
 }
@@ -138,6 +139,7 @@ TEST_F(OptionsDialog, OkMakesTheChosenFolderTheTargetAndPointsTheMainWindowThere
         EXPECT_EQ(machine.values.TargetPath, c.target) << c.option;
         EXPECT_EQ(machine.values.UserPath, c.userPath) << c.option;
         EXPECT_EQ(machine.values.QuitAfterSend, 1) << c.option;
+        ASSERT_NE(dialog(), nullptr) << c.option;
         EXPECT_FALSE(dialog()->visible()) << c.option << ": hidden, not closed";
         EXPECT_EQ(dialog()->control("txtPath").text(), c.target) << c.option;
         EXPECT_EQ(mainWindow().folderList("dirDir").path(), c.target) << c.option;
@@ -169,6 +171,7 @@ TEST_F(OptionsDialog, APathThatFailsSaysSoOnceAndKeepsTheFoldersButNotTheQuitOpt
         EXPECT_EQ(machine.values.TargetPath, "D:\\other") << typed;
         EXPECT_EQ(machine.values.UserPath, "D:\\old") << typed;
         EXPECT_EQ(machine.values.QuitAfterSend, 1) << typed;
+        ASSERT_NE(dialog(), nullptr) << typed;
         EXPECT_FALSE(dialog()->visible()) << typed;
         EXPECT_EQ(mainWindow().folderList("dirDir").path(), "D:\\other") << typed;
     }
@@ -194,8 +197,10 @@ TEST_F(OptionsDialog, CancelStoresNothingAndTheNextShowingFindsTheControlsAsLeft
     EXPECT_EQ(machine.values.TargetPath, "D:\\other");
     EXPECT_EQ(machine.values.UserPath, "D:\\old");
     EXPECT_EQ(machine.values.QuitAfterSend, 0);
+    ASSERT_NE(dialog(), nullptr);
     EXPECT_FALSE(dialog()->visible());
     EXPECT_EQ(shownWhenOpened(), (Shown{"optUpath", true, "D:\\draft", true}));
+    ASSERT_NE(dialog(), nullptr);
     EXPECT_EQ(dialog()->modalShows, 2) << "one window, shown twice";
 }
 
@@ -272,6 +277,7 @@ TEST_F(OptionsDialog, TheMenuItemOpensTheSameDialogAsTheButton) {
     ASSERT_NE(dialog(), nullptr);
     machine.ui.modalUser.push_back([](MemoryForm& d) { d.click("cmdCan"); });
     window->onEvent("cmdOpt", Event::Click);
+    ASSERT_NE(dialog(), nullptr);
     EXPECT_EQ(dialog()->modalShows, 2);
     EXPECT_TRUE(machine.ui.modalUser.empty());
 }

@@ -39,6 +39,7 @@ TEST_F(WindowCommands, OptionsAndAboutAreShownModal) {
     window.onEvent("cmdOpt", Event::Click);
     window.onEvent("mnuVer", Event::Click);
     EXPECT_TRUE(machine.ui.modalUser.empty());
+    ASSERT_NE(machine.ui.form("frmOpt"), nullptr) << "hidden, still loaded";
     EXPECT_EQ(machine.ui.form("frmOpt")->modalShows, 1);
 }
 

@@ -45,6 +45,7 @@ public:
 
     // What the controls need of their window.
     const FormDesign& design() const { return design_; }
+    HWND hwnd() const { return window_.get(); }
     void raise(std::string_view source, Event event);
     void reportFailure(const std::exception& failure);
     int toPixels(Twips twips) const;
