@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The options dialog from the button: its design, then a user folder typed and confirmed; the main window
-# moves there. From the menu it opens again as it was left, and after exit Data.ini holds the folder.
+# moves there. From the menu it opens again as it was left; browse fills the path box with the folder picked,
+# Cancel stores nothing, and after exit Data.ini holds the folder confirmed.
 . "$(dirname "$0")/lib.sh"
 
-mkdir -p "$work/私の送る先"
+mkdir -p "$work/私の送る先" "$work/選んだ 先"
 folder="$win_work\\私の送る先"
+picked="$win_work\\選んだ 先"
+browse=フォルダーの参照  # the shell's own caption for the dialog
 start_parcelo
 drv press Parcelo '設定(&O)...'
 drv wait-window 設定 >/dev/null
@@ -38,6 +41,11 @@ expect_equal "パス指定(&P) selected" 1 "$(drv checked 設定 'パス指定(&
 expect_equal "送るメニュー selected" 0 "$(drv checked 設定 送るメニュー)"
 path_box=$(drv controls 設定 | awk -F'\t' '$1 == 1004 { print $3 "|" $9 }')
 expect_equal "the path box" "$folder|VET" "$path_box"
+drv press 設定 参照...
+drv wait-text "$browse" 参照 >/dev/null
+expect_equal "the item selected in the tree" '選んだ 先' "$(drv select-folder "$browse" "$picked")"
+drv press "$browse" OK
+drv wait-text 設定 "$picked" >/dev/null
 drv press 設定 Cancel
 drv wait-gone 設定
 
