@@ -6,8 +6,11 @@ namespace parcelo {
 
 void writeFileAtomically(FileSystem& files, const std::string& path,
                          const std::function<void(const std::string& temporary)>& write) {
-    // A file the user marked read-only stays as it is, on every file system.
-    if (files.attributes(path).readOnly) throw PlatformError(error_code::accessDenied, "読み取り専用です: " + path);
+    // A file the user marked read-only, hidden or system stays as it is, on every file system.
+    const FileAttributes old = files.attributes(path);
+    if (old.readOnly) throw PlatformError(error_code::accessDenied, "読み取り専用です: " + path);
+    if (old.hidden || old.system)
+        throw PlatformError(error_code::accessDenied, "隠しファイルかシステム ファイルです: " + path);
     const std::string temporary = path + ".new";
     try {
         write(temporary);

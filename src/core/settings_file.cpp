@@ -32,7 +32,10 @@ void SettingsStore::read(const std::string& path, SettingsRecord& record) const 
 }
 
 std::string SettingsStore::placeForWriting() const {
-    if (platform_.files.canCreateFilesIn(platform_.shell.executableFolder())) return besideExecutable();
+    // A file beside the executable is the one the next start reads: written anywhere else, the
+    // settings would be lost behind it, so it is replaced or the write fails and says why.
+    if (find() == besideExecutable() || platform_.files.canCreateFilesIn(platform_.shell.executableFolder()))
+        return besideExecutable();
     const std::string folder = platform_.shell.applicationDataFolder() + programFolder;
     if (!platform_.files.attributes(folder).exists) platform_.files.createDirectory(folder);
     return inApplicationData();

@@ -21,7 +21,8 @@ public:
     std::optional<std::string> find() const;
     // Fills what the file gives; throws PlatformError when it cannot be read.
     void read(const std::string& path, SettingsRecord& record) const;
-    // The place to write to, making the application-data folder when it is the one. Throws.
+    // The place to write to: where the next start reads, or beside the executable when its folder
+    // can be written, else the application-data folder, which it makes. Throws.
     std::string placeForWriting() const;
 
 private:

@@ -23,6 +23,7 @@ inline constexpr std::uint32_t pathNotFound = 3;
 inline constexpr std::uint32_t accessDenied = 5;
 inline constexpr std::uint32_t invalidDrive = 15;
 inline constexpr std::uint32_t notReady = 21;
+inline constexpr std::uint32_t diskFull = 112;
 inline constexpr std::uint32_t invalidName = 123;
 inline constexpr std::uint32_t alreadyExists = 183;
 inline constexpr std::uint32_t noAssociation = 1155;

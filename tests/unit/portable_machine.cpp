@@ -44,6 +44,20 @@ std::string PortableMachine::readBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::map<std::string, std::string> PortableMachine::snapshot() {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::string name = std::filesystem::relative(entry.path(), root).string();
+        if (entry.is_directory()) {
+            entries[name] = "<folder>";
+        } else {
+            std::ifstream in(entry.path(), std::ios::binary);
+            entries[name] = std::string(std::istreambuf_iterator<char>(in), {});
+        }
+    }
+    return entries;
+}
+
 bool PortableMachine::exists(const std::string& path) { return std::filesystem::exists(files.hostPath(path)); }
 
 }  // namespace parcelo::test

@@ -1,5 +1,6 @@
 #pragma once
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "core/program_values.h"
@@ -30,6 +31,9 @@ public:
     void writeBytes(const std::string& path, const std::string& bytes);
     std::string readBytes(const std::string& path);
     bool exists(const std::string& path);
+    // Every file and folder of the machine, by host path relative to its root: a file's bytes, or
+    // "<folder>" for a folder.
+    std::map<std::string, std::string> snapshot();
     std::string sendTo() { return shell.specialFolderPath(csidlSendTo); }
     std::string dataIni() const { return std::string(programFolder) + "\\Data.ini"; }
 

@@ -144,6 +144,20 @@ TEST_F(SettingsLifecycle, AnUnwritableProgramFolderSendsTheFileToApplicationData
     EXPECT_EQ(machine.values.QuitAfterSend, 1);
 }
 
+TEST_F(SettingsLifecycle, AnUnwritableProgramFolderWithItsOwnFileKeepsItAndSaysSo) {
+    // Written to the application-data folder, the settings would hide behind this file for good.
+    const std::string old = "\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n";
+    machine.writeBytes(machine.dataIni(), old);
+    machine.files.mark(test::PortableMachine::programFolder, false, false, true);
+    MemoryForm& form = start();
+    form.moveOuter({0, 0, 9000, 9000});
+    form.unload();
+    EXPECT_EQ(machine.readBytes(machine.dataIni()), old);
+    EXPECT_FALSE(machine.exists(machine.shell.applicationDataFolder() + "\\Parcelo"));
+    ASSERT_EQ(machine.user.shown.size(), 1u);
+    EXPECT_EQ(machine.user.shown[0].text.rfind("設定を保存できませんでした。\n" + machine.dataIni() + "\n", 0), 0u);
+}
+
 TEST_F(SettingsLifecycle, AFailedWriteKeepsTheOldFileAndSaysWhy) {
     const std::string old = "\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n";
     machine.writeBytes(machine.dataIni(), old);

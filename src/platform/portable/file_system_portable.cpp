@@ -15,6 +15,10 @@ namespace {
     throw PlatformError(code, what + ": " + path);
 }
 
+[[noreturn]] void failInjected(const std::string& path) {
+    fail(error_code::diskFull, "ディスクに十分な空き領域がありません", path);
+}
+
 }  // namespace
 
 PortableFileSystem::PortableFileSystem(std::map<char, fs::path> drives) : drives_(std::move(drives)) {}
@@ -52,7 +56,14 @@ void PortableFileSystem::requireWritableFolderOf(const fs::path& host) const {
     if (marksOf(host.parent_path()).readOnly) fail(error_code::accessDenied, "アクセスが拒否されました", host.string());
 }
 
+bool PortableFileSystem::injectedFault() { return ++operations_ == failAt_; }
+
 FileAttributes PortableFileSystem::attributes(const std::string& path) {
+    if (injectedFault()) return {};
+    return look(path);
+}
+
+FileAttributes PortableFileSystem::look(const std::string& path) const {
     fs::path host;
     try {
         host = hostPath(path);
@@ -67,6 +78,7 @@ FileAttributes PortableFileSystem::attributes(const std::string& path) {
 }
 
 std::string PortableFileSystem::readFile(const std::string& path) {
+    if (injectedFault()) failInjected(path);
     const fs::path host = hostPath(path);
     std::error_code error;
     if (fs::is_directory(host, error)) fail(error_code::accessDenied, "アクセスが拒否されました", path);
@@ -76,18 +88,23 @@ std::string PortableFileSystem::readFile(const std::string& path) {
 }
 
 void PortableFileSystem::writeFile(const std::string& path, std::string_view bytes) {
+    const bool faulty = injectedFault();
     const fs::path host = hostPath(path);
     requireWritableFolderOf(host);
     std::error_code error;
     if (fs::is_directory(host, error) || marksOf(host).readOnly)
         fail(error_code::accessDenied, "アクセスが拒否されました", path);
     std::ofstream out(host, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // A disk that fills up part-way leaves what fitted.
+    const std::string_view written = faulty ? bytes.substr(0, bytes.size() / 2) : bytes;
+    out.write(written.data(), static_cast<std::streamsize>(written.size()));
     out.flush();
+    if (faulty) failInjected(path);
     if (!out) fail(error_code::accessDenied, "書き込めません", path);
 }
 
 void PortableFileSystem::replaceFile(const std::string& from, const std::string& to) {
+    if (injectedFault()) failInjected(to);
     const fs::path source = hostPath(from), target = hostPath(to);
     requireWritableFolderOf(target);
     std::error_code error;
@@ -99,6 +116,7 @@ void PortableFileSystem::replaceFile(const std::string& from, const std::string&
 }
 
 void PortableFileSystem::removeFile(const std::string& path) {
+    if (injectedFault()) failInjected(path);
     const fs::path host = hostPath(path);
     std::error_code error;
     if (marksOf(host).readOnly) fail(error_code::accessDenied, "アクセスが拒否されました", path);
@@ -106,6 +124,7 @@ void PortableFileSystem::removeFile(const std::string& path) {
 }
 
 void PortableFileSystem::createDirectory(const std::string& path) {
+    if (injectedFault()) failInjected(path);
     const fs::path host = hostPath(path);
     requireWritableFolderOf(host);
     std::error_code error;
@@ -114,7 +133,8 @@ void PortableFileSystem::createDirectory(const std::string& path) {
 }
 
 bool PortableFileSystem::canCreateFilesIn(const std::string& folder) {
-    const FileAttributes a = attributes(folder);
+    if (injectedFault()) return false;
+    const FileAttributes a = look(folder);
     return a.exists && a.directory && !a.readOnly;
 }
 
