@@ -9,7 +9,8 @@ namespace parcelo {
 namespace {
 
 constexpr size_t longestComponent = 255;
-constexpr size_t extensionLength = 4;  // ".lnk"
+// ".lnk", and ".new" after it while the shortcut is written beside its final name.
+constexpr size_t suffixLength = 8;
 
 size_t utf16Length(std::string_view utf8) {
     size_t units = 0;
@@ -41,7 +42,7 @@ bool isPlainFileName(std::string_view name) {
         return false;
     if (name.back() == '.' || name.back() == ' ') return false;  // also "." and ".."
     if (isDeviceName(name)) return false;
-    return utf16Length(name) + extensionLength <= longestComponent;
+    return utf16Length(name) + suffixLength <= longestComponent;
 }
 
 }  // namespace parcelo

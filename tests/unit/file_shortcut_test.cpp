@@ -103,26 +103,6 @@ TEST_F(FileShortcut, CancelInTheWarningEndsWithNothingDone) {
     EXPECT_TRUE(sendToEntries().empty());
 }
 
-TEST_F(FileShortcut, ANameThatIsNotAPlainFileNameFailsAndWritesNothingAnywhere) {
-    start();
-    for (const std::string name : {"..\\..\\evil", "a\\b", "CON", "nul.txt", "x:y", "trailing."}) {
-        machine.user.shown.clear();
-        window->SourcePath = app;
-        machine.ui.form("frmMain")->control("txtName").setText(app);
-        machine.user.typed = {name};
-        window->cmdCr_Click();
-        EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), failed})) << name;
-        EXPECT_EQ(window->SourcePath, app) << name;
-        EXPECT_EQ(txtName(), app) << name;
-    }
-    EXPECT_TRUE(refreshed());
-    EXPECT_TRUE(sendToEntries().empty());
-    size_t files = 0;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(machine.root))
-        files += entry.path().extension() == ".lnk" || entry.path().filename() == "evil";
-    EXPECT_EQ(files, 0u);
-}
-
 TEST_F(FileShortcut, AnExistingShortcutOfTheSameNameIsReplaced) {
     start();
     machine.writeBytes(machine.sendTo() + "\\app.lnk", "old");

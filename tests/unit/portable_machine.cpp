@@ -58,6 +58,25 @@ std::map<std::string, std::string> PortableMachine::snapshot() {
     return entries;
 }
 
+std::string PortableMachine::snapshotName(const std::string& path) const {
+    return std::filesystem::relative(files.hostPath(path), root).string();
+}
+
+Snapshot changes(const Snapshot& before, const Snapshot& after) {
+    Snapshot changed;
+    for (const auto& [name, content] : after)
+        if (auto old = before.find(name); old == before.end() || old->second != content) changed[name] = content;
+    for (const auto& [name, content] : before)
+        if (!after.contains(name)) changed[name] = "<gone>";
+    return changed;
+}
+
+std::string names(const Snapshot& entries) {
+    std::string text;
+    for (const auto& entry : entries) text += entry.first + "; ";
+    return text;
+}
+
 bool PortableMachine::exists(const std::string& path) { return std::filesystem::exists(files.hostPath(path)); }
 
 }  // namespace parcelo::test

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "core/program_values.h"
@@ -12,6 +13,15 @@
 #include "platform/portable/scripted_user.h"
 #include "platform/portable/shell_portable.h"
 #include "platform/portable/shortcut_writer_portable.h"
+
+namespace parcelo {
+
+// How a box appears in a failed expectation.
+inline void PrintTo(const ShownBox& box, std::ostream* os) {
+    *os << "{\"" << box.text << "\", \"" << box.caption << "\", " << box.flags << "}";
+}
+
+}  // namespace parcelo
 
 namespace parcelo::test {
 
@@ -34,6 +44,8 @@ public:
     // Every file and folder of the machine, by host path relative to its root: a file's bytes, or
     // "<folder>" for a folder.
     std::map<std::string, std::string> snapshot();
+    // The name a path has in a snapshot.
+    std::string snapshotName(const std::string& path) const;
     std::string sendTo() { return shell.specialFolderPath(csidlSendTo); }
     std::string dataIni() const { return std::string(programFolder) + "\\Data.ini"; }
 
@@ -48,5 +60,12 @@ public:
     Platform platform;
     ProgramValues values;
 };
+
+using Snapshot = std::map<std::string, std::string>;
+
+// The entries that differ between two snapshots, with what each became ("<gone>" if removed).
+Snapshot changes(const Snapshot& before, const Snapshot& after);
+// The entries' names, for a failure message.
+std::string names(const Snapshot& entries);
 
 }  // namespace parcelo::test

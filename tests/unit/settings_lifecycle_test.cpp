@@ -86,22 +86,6 @@ TEST_F(SettingsLifecycle, AShortRecordGivesTheSmallestWindowAtTheOrigin) {
     EXPECT_EQ(form.outerRect(), (TwipsRect{0, 0, 7335, 3000}));
 }
 
-TEST_F(SettingsLifecycle, AFileThatCannotCountAsSettingsMeansAFirstRun) {
-    for (const char* kind : {"hidden", "system", "folder"}) {
-        test::PortableMachine fresh;
-        if (std::string(kind) == "folder") {
-            fresh.makeFolder(fresh.dataIni());
-        } else {
-            fresh.writeBytes(fresh.dataIni(), "\"C:\\\",\"\",1,2,3,4,0,1\r\n");
-            fresh.files.mark(fresh.dataIni(), kind == std::string("hidden"), kind == std::string("system"), false);
-        }
-        frmMain other(fresh.platform, fresh.values);
-        other.start();
-        EXPECT_EQ(fresh.values.TargetPath, fresh.sendTo()) << kind;
-        EXPECT_EQ(fresh.values.QuitAfterSend, 0) << kind;
-    }
-}
-
 TEST_F(SettingsLifecycle, ClosingWhileMinimisedSavesTheRestoredPlacement) {
     machine.writeBytes(machine.dataIni(), "\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n");
     MemoryForm& form = start();
@@ -158,22 +142,6 @@ TEST_F(SettingsLifecycle, AnUnwritableProgramFolderWithItsOwnFileKeepsItAndSaysS
     EXPECT_EQ(machine.user.shown[0].text.rfind("設定を保存できませんでした。\n" + machine.dataIni() + "\n", 0), 0u);
 }
 
-TEST_F(SettingsLifecycle, AFailedWriteKeepsTheOldFileAndSaysWhy) {
-    const std::string old = "\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n";
-    machine.writeBytes(machine.dataIni(), old);
-    machine.files.mark(machine.dataIni(), false, false, true);
-    MemoryForm& form = start();
-    form.moveOuter({0, 0, 9000, 9000});
-    form.unload();
-    EXPECT_TRUE(form.ended()) << "the program ends as asked";
-    EXPECT_EQ(machine.readBytes(machine.dataIni()), old);
-    EXPECT_FALSE(machine.exists(machine.dataIni() + ".new"));
-    ASSERT_EQ(machine.user.shown.size(), 1u);
-    EXPECT_EQ(machine.user.shown[0].text.rfind("設定を保存できませんでした。\n" + machine.dataIni() + "\n", 0), 0u)
-        << machine.user.shown[0].text;
-    EXPECT_EQ(machine.user.shown[0].flags, box::ok | box::iconError);
-}
-
 TEST_F(SettingsLifecycle, AMissingSendToAtTheFirstRunIsReportedAndTheWindowOpens) {
     std::filesystem::remove_all(machine.files.hostPath(machine.sendTo()));
     MemoryForm& form = start();
@@ -189,14 +157,6 @@ TEST_F(SettingsLifecycle, AMissingTargetWithSettingsReadIsSkippedSilently) {
     EXPECT_TRUE(form.shown);
     EXPECT_EQ(form.driveList("driDri").drive(), "d:");
     EXPECT_EQ(form.folderList("dirDir").path(), "d:\\") << "the drive's change moved the list; the folder failed";
-}
-
-TEST_F(SettingsLifecycle, AnUnreadableFileLeavesEverythingEmpty) {
-    machine.writeBytes(machine.dataIni(), std::string("\0\x01\x02\xFF\xFE", 5));
-    MemoryForm& form = start();
-    EXPECT_TRUE(machine.user.shown.empty());
-    EXPECT_TRUE(form.shown);
-    EXPECT_EQ(machine.values.QuitAfterSend, 0);
 }
 
 }  // namespace
