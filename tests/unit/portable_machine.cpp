@@ -47,7 +47,7 @@ std::string PortableMachine::readBytes(const std::string& path) {
 std::map<std::string, std::string> PortableMachine::snapshot() {
     std::map<std::string, std::string> entries;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        const std::string name = std::filesystem::relative(entry.path(), root).string();
+        const std::string name = entry.path().lexically_relative(root).string();
         if (entry.is_directory()) {
             entries[name] = "<folder>";
         } else {
@@ -59,7 +59,7 @@ std::map<std::string, std::string> PortableMachine::snapshot() {
 }
 
 std::string PortableMachine::snapshotName(const std::string& path) const {
-    return std::filesystem::relative(files.hostPath(path), root).string();
+    return files.hostPath(path).lexically_relative(root).string();
 }
 
 Snapshot changes(const Snapshot& before, const Snapshot& after) {

@@ -6,9 +6,8 @@
 #include <stdexcept>
 
 namespace parcelo {
-namespace {
 
-class Converter {
+class PortableCodepage::Converter {
 public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
         if (handle_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert to cp932");
@@ -20,6 +19,7 @@ public:
     // Converts as much as it can; returns false at the first byte it cannot convert, with
     // `in` left at that byte.
     bool convert(std::string_view& in, std::string& out) {
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);  // a fresh start after an earlier failure
         char buffer[256];
         while (!in.empty()) {
             char* source = const_cast<char*>(in.data());
@@ -38,22 +38,23 @@ private:
     iconv_t handle_;
 };
 
-}  // namespace
+PortableCodepage::PortableCodepage()
+    : toAnsi_(std::make_unique<Converter>("CP932", "UTF-8")), fromAnsi_(std::make_unique<Converter>("UTF-8", "CP932")) {}
+
+PortableCodepage::~PortableCodepage() = default;
 
 std::optional<std::string> PortableCodepage::toAnsi(std::string_view utf8) {
-    Converter converter("CP932", "UTF-8");
     std::string out;
     const std::string_view original = utf8;
-    if (!converter.convert(utf8, out)) return std::nullopt;
+    if (!toAnsi_->convert(utf8, out)) return std::nullopt;
     // A best-fit mapping (such as U+00A5 to 0x5C) does not come back as it went in.
     if (fromAnsi(out) != original) return std::nullopt;
     return out;
 }
 
 std::string PortableCodepage::fromAnsi(std::string_view ansi) {
-    Converter converter("UTF-8", "CP932");
     std::string out;
-    while (!converter.convert(ansi, out)) {
+    while (!fromAnsi_->convert(ansi, out)) {
         out += "\xEF\xBF\xBD";
         ansi.remove_prefix(1);
     }

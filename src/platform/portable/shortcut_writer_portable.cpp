@@ -7,8 +7,9 @@ namespace parcelo {
 void PortableShortcutWriter::write(const std::string& file, const std::string& target, const std::string& arguments) {
     // The 8-bit copy of the path is what older readers show; "?" stands in where cp932 has no
     // character, as the system's own conversion does.
-    std::string ansi;
-    for (size_t i = 0; i < target.size();) {
+    const std::optional<std::string> whole = codepage_.toAnsi(target);
+    std::string ansi = whole.value_or("");
+    for (size_t i = 0; !whole && i < target.size();) {
         size_t length = 1;
         while (i + length < target.size() && (static_cast<unsigned char>(target[i + length]) & 0xC0) == 0x80) ++length;
         ansi += codepage_.toAnsi(target.substr(i, length)).value_or("?");

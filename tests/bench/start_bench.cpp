@@ -1,0 +1,220 @@
+// Parcelo.exe against a minimal program that opens one window, measured in the same run: the start to the
+// main window shown; a Send-To launch of one path with QuitAfterSend = 1 to the end of the process; the peak
+// working set of the idle main window. Prints the medians and the ratios.
+// usage: parcelo_start_bench PARCELO_EXE MINIMAL_EXE
+#include <windows.h>
+#include <psapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/win32/owners.h"
+
+namespace {
+
+using parcelo::win32::UniqueHandle;
+using Clock = std::chrono::steady_clock;
+
+constexpr int rounds = 9;
+constexpr auto patience = std::chrono::seconds(30);
+
+[[noreturn]] void fail(const std::wstring& what) {
+    std::fwprintf(stderr, L"start bench: %ls (error %lu)\n", what.c_str(), GetLastError());
+    std::exit(1);
+}
+
+struct Process {
+    UniqueHandle process;
+    DWORD id = 0;
+};
+
+Process launch(const std::wstring& program, const std::wstring& argument = {}) {
+    std::wstring line;
+    for (const std::wstring& part : {program, argument})
+        if (!part.empty()) line.append(line.empty() ? L"\"" : L" \"").append(part).append(L"\"");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+        fail(L"cannot start " + program);
+    CloseHandle(started.hThread);
+    return {UniqueHandle(started.hProcess), started.dwProcessId};
+}
+
+// The process's visible top-level window of this class (and caption, when given), polled until it shows.
+HWND waitWindow(const Process& p, const wchar_t* windowClass, const wchar_t* caption = nullptr) {
+    struct Search {
+        DWORD id;
+        const wchar_t* windowClass;
+        const wchar_t* caption;
+        HWND found;
+    } search{p.id, windowClass, caption, nullptr};
+    const auto deadline = Clock::now() + patience;
+    while (!search.found) {
+        EnumWindows(
+            [](HWND window, LPARAM context) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(context);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                wchar_t name[256] = {}, text[256] = {};
+                GetClassNameW(window, name, 256);
+                GetWindowTextW(window, text, 256);
+                if (owner != s.id || !IsWindowVisible(window) || wcscmp(name, s.windowClass) != 0 ||
+                    (s.caption && wcscmp(text, s.caption) != 0))
+                    return TRUE;
+                s.found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (Clock::now() > deadline) fail(std::wstring(L"no window of class ") + windowClass);
+        if (!search.found) Sleep(1);
+    }
+    return search.found;
+}
+
+void waitEnd(const Process& p) {
+    if (WaitForSingleObject(p.process.get(), 30000) != WAIT_OBJECT_0) fail(L"the program did not end");
+}
+
+double since(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Milliseconds from the start to each step of a run; the last is the end of the process.
+using Steps = std::vector<double>;
+
+// The median of each step over the runs.
+Steps medians(const std::vector<Steps>& runs) {
+    Steps result;
+    for (size_t step = 0; step < runs[0].size(); ++step) {
+        std::vector<double> values;
+        for (const Steps& run : runs) values.push_back(run[step]);
+        result.push_back(median(values));
+    }
+    return result;
+}
+
+struct Program {
+    std::wstring path;
+    const wchar_t* windowClass;
+};
+
+struct StartRound {
+    double shownMs;
+    double peakWorkingSetMb;
+};
+
+// Started, its window shown, idle, then closed and waited for.
+StartRound start(const Program& program) {
+    const auto begin = Clock::now();
+    const Process p = launch(program.path);
+    const HWND window = waitWindow(p, program.windowClass);
+    const double shown = since(begin);
+    WaitForInputIdle(p.process.get(), 10000);
+    PROCESS_MEMORY_COUNTERS memory{};
+    if (!GetProcessMemoryInfo(p.process.get(), &memory, sizeof memory)) fail(L"no memory counters");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    waitEnd(p);
+    return {shown, memory.PeakWorkingSetSize / (1024.0 * 1024.0)};
+}
+
+// The minimal program's whole run: started, shown, closed, ended.
+Steps minimalRun(const Program& minimal) {
+    const auto begin = Clock::now();
+    const Process p = launch(minimal.path);
+    PostMessageW(waitWindow(p, minimal.windowClass), WM_CLOSE, 0, 0);
+    const double shown = since(begin);
+    waitEnd(p);
+    return {shown, since(begin)};
+}
+
+void press(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+// Parcelo sent one path: the name is typed into its prompt, "完了" confirmed, and the process ends.
+Steps sendToRun(const std::wstring& parcelo, const std::wstring& path) {
+    const auto begin = Clock::now();
+    const Process p = launch(parcelo, path);
+    const HWND prompt = waitWindow(p, L"#32770", L"作成");
+    const double prompted = since(begin);
+    SendMessageW(GetDlgItem(prompt, 1002), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"bench"));
+    press(prompt, IDOK);
+    const HWND done = waitWindow(p, L"#32770", L"Parcelo");
+    const double written = since(begin);
+    press(done, IDOK);
+    waitEnd(p);
+    return {prompted, written, since(begin)};
+}
+
+void writeDataIni(const std::wstring& folder, const std::wstring& target, int quitAfterSend) {
+    char ansi[MAX_PATH * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, target.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
+    std::string record = "\"";
+    record.append(ansi).append("\",\"\",7200,6045,2940,4500,0,").append(std::to_string(quitAfterSend)).append("\r\n");
+    const UniqueHandle file(CreateFileW((folder + L"\\Data.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (file.get() == INVALID_HANDLE_VALUE ||
+        !WriteFile(file.get(), record.data(), static_cast<DWORD>(record.size()), &written, nullptr))
+        fail(L"cannot write Data.ini");
+}
+
+void ratio(const char* what, double parcelo, double baseline, const char* unit, double goal) {
+    std::printf("%s: minimal window %.1f %s, Parcelo %.1f %s, ratio %.2f", what, baseline, unit, parcelo, unit,
+                parcelo / baseline);
+    if (goal > 0) std::printf(" (goal %.2f)", goal);
+    std::printf("\n");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 3) fail(L"usage: parcelo_start_bench PARCELO_EXE MINIMAL_EXE");
+    wchar_t temp[MAX_PATH] = {}, sendTo[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_SENDTO | CSIDL_FLAG_CREATE, nullptr, 0, sendTo)))
+        fail(L"no Send To folder");
+    // Parcelo keeps Data.ini beside itself, so it runs from a folder of its own, with a program to send.
+    const std::wstring work = std::wstring(temp) + L"parcelo-start-bench";
+    CreateDirectoryW(work.c_str(), nullptr);
+    const Program parcelo{work + L"\\Parcelo.exe", L"ParceloMain"};
+    const Program minimal{work + L"\\minimal.exe", L"ParceloBenchMinimal"};
+    const std::wstring sent = work + L"\\app.exe";
+    if (!CopyFileW(argv[1], parcelo.path.c_str(), FALSE) || !CopyFileW(argv[2], minimal.path.c_str(), FALSE) ||
+        !CopyFileW(argv[2], sent.c_str(), FALSE))
+        fail(L"cannot copy the programs");
+
+    writeDataIni(work, sendTo, 0);
+    start(minimal), start(parcelo);  // the first start of each loads what the later ones find cached
+    std::vector<double> minimalShown, parceloShown, minimalPeak, parceloPeak;
+    for (int i = 0; i < rounds; ++i) {
+        const StartRound m = start(minimal), p = start(parcelo);
+        minimalShown.push_back(m.shownMs), minimalPeak.push_back(m.peakWorkingSetMb);
+        parceloShown.push_back(p.shownMs), parceloPeak.push_back(p.peakWorkingSetMb);
+    }
+
+    writeDataIni(work, sendTo, 1);
+    sendToRun(parcelo.path, sent);
+    std::vector<Steps> minimalRuns, sendToRuns;
+    for (int i = 0; i < rounds; ++i) {
+        minimalRuns.push_back(minimalRun(minimal));
+        sendToRuns.push_back(sendToRun(parcelo.path, sent));
+    }
+    const Steps m = medians(minimalRuns), s = medians(sendToRuns);
+
+    std::printf("medians of %d rounds each, the two programs taking turns\n", rounds);
+    ratio("start to window shown", median(parceloShown), median(minimalShown), "ms", 1.3);
+    ratio("Send-To launch of one path with QuitAfterSend = 1, start to end (minimal: start, shown, closed)",
+          s.back(), m.back(), "ms", 1.5);
+    std::printf("  minimal: shown %.1f ms, ended %.1f ms; Parcelo: name prompt %.1f ms, \"完了\" %.1f ms, ended %.1f ms\n",
+                m[0], m[1], s[0], s[1], s[2]);
+    ratio("peak working set, idle window", median(parceloPeak), median(minimalPeak), "MB", 0);
+    return 0;
+}

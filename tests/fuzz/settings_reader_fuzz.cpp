@@ -1,0 +1,47 @@
+// Data.ini as any bytes: reading never fails, and what was read, written back as the program writes it,
+// reads back the same.
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "core/settings_codec.h"
+#include "core/text_file_encoding.h"
+#include "platform/portable/codepage_portable.h"
+#include "require.h"
+
+namespace {
+
+// A placement value that the writer's single-precision twips carry exactly.
+bool exactInFloat(std::int32_t v) { return v >= -(1 << 24) && v <= (1 << 24); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    using namespace parcelo;
+    static PortableCodepage codepage;
+    const std::string text = decodeSettingsText(std::string_view(reinterpret_cast<const char*>(data), size), codepage);
+    SettingsRecord record;
+    readSettingsRecord(text, record);
+
+    // The file has no escape for a quote inside a path: such a path cannot come back whole.
+    const bool quoteFree = record.targetPath.find('"') == std::string::npos &&
+                           record.userPath.find('"') == std::string::npos;
+    const auto& p = record.placement;
+    const WindowPlacement window{static_cast<Twips>(p[0]), static_cast<Twips>(p[1]), static_cast<Twips>(p[2]),
+                                 static_cast<Twips>(p[3]), static_cast<std::int16_t>(p[4])};
+    const std::string line = writeSettingsRecord(record.targetPath, record.userPath, window, record.quitAfterSend);
+    const std::string reread = decodeSettingsText(encodeSettingsText(line, codepage), codepage);
+    require(reread == line, "the record line survives its encoding in the file");
+
+    SettingsRecord again;
+    readSettingsRecord(reread, again);
+    if (!quoteFree) return 0;
+    require(again.targetPath == record.targetPath, "the target folder reads back the same");
+    require(again.userPath == record.userPath, "the user folder reads back the same");
+    require(again.quitAfterSend == record.quitAfterSend, "the quit flag reads back the same");
+    for (int i = 0; i < 4; ++i)
+        if (exactInFloat(p[i])) require(again.placement[i] == p[i], "a placement value reads back the same");
+    if (p[4] >= std::numeric_limits<std::int16_t>::min() && p[4] <= std::numeric_limits<std::int16_t>::max())
+        require(again.placement[4] == p[4], "the window state reads back the same");
+    return 0;
+}
