@@ -4,6 +4,8 @@
 . "$(dirname "$0")/lib.sh"
 
 sub=$(host_path "$(send_to_folder)")/サブ
+# The Send To folder belongs to the whole session: a run before this one left its file in it.
+rm -rf "$sub"
 mkdir -p "$sub"
 echo one >"$sub/一.txt"
 echo two >"$sub/two.txt"
