@@ -198,7 +198,7 @@ TEST_P(BadSettingsFile, OpensTheWindowSilentlyAndLosesNothingAtExit) {
     c.arrange(machine);
     frmMain window(machine.platform, machine.values);
     window.start();
-    MemoryForm& form = *machine.ui.lastForm;
+    MemoryForm& form = *machine.ui.form("frmMain");
     EXPECT_TRUE(form.shown);
     EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{});
     if (c.targetPath) {

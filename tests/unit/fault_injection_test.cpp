@@ -26,11 +26,11 @@ TEST(FaultInjection, TheSettingsWriteKeepsTheOldFileOrTellsAtEveryFailingStep) {
             if (earlierFile) machine.writeBytes(machine.dataIni(), oldRecord);
             frmMain window(machine.platform, machine.values);
             window.start();
-            machine.ui.lastForm->moveOuter(movedTo);
+            machine.ui.form("frmMain")->moveOuter(movedTo);
             const Snapshot before = machine.snapshot();
             const int start = machine.files.operations();
             machine.files.failOperation(n);
-            machine.ui.lastForm->unload();
+            machine.ui.form("frmMain")->unload();
             const bool injected = machine.files.operations() - start >= n;
             machine.files.failOperation(0);
             const Snapshot changed = changes(before, machine.snapshot());
@@ -40,7 +40,7 @@ TEST(FaultInjection, TheSettingsWriteKeepsTheOldFileOrTellsAtEveryFailingStep) {
             ProgramValues next;
             frmMain again(machine.platform, next);
             again.start();
-            const bool saved = machine.ui.lastForm->outerRect() == movedTo;
+            const bool saved = machine.ui.form("frmMain")->outerRect() == movedTo;
 
             for (const auto& [name, content] : changed) {
                 EXPECT_FALSE(name.ends_with(".new")) << name << " left behind";

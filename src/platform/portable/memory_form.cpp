@@ -137,8 +137,8 @@ std::unique_ptr<Form> MemoryUi::createForm(const FormDesign& design, FormEvents&
 }
 
 MemoryForm* MemoryUi::form(std::string_view designName) const {
-    for (MemoryForm* f : forms_)
-        if (f->design().name == designName) return f;
+    for (auto f = forms_.rbegin(); f != forms_.rend(); ++f)
+        if ((*f)->design().name == designName) return *f;
     return nullptr;
 }
 

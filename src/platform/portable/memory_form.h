@@ -123,7 +123,7 @@ public:
     explicit MemoryUi(FileSystem& files) : files_(files) {}
     std::unique_ptr<Form> createForm(const FormDesign& design, FormEvents& events) override;
 
-    // The live form of this design, for tests to look into; null when there is none.
+    // The newest live form of this design, for tests to look into; null when there is none.
     MemoryForm* form(std::string_view designName) const;
     // What the user does in each window shown modal, in order; with none left the window just returns.
     std::deque<std::function<void(MemoryForm&)>> modalUser;
