@@ -11,22 +11,32 @@ std::string Win32Shell::specialFolderPath(int csidl) {
     ITEMIDLIST* found = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &found)) || !found) return {};
     const UniqueIdList list(found);
-    wchar_t path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListW(list.get(), path)) return {};
-    return narrow(path);
+    // Room for a long path: the profile may lie deeper than MAX_PATH allows.
+    std::wstring path(32768, L'\0');
+    if (!SHGetPathFromIDListEx(list.get(), path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) return {};
+    return narrow(path.c_str());
 }
 
-std::string Win32Shell::executableFolder() {
+namespace {
+
+// The executable's whole path, however long.
+std::wstring executablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) throw lastError("実行ファイルの場所");
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+}  // namespace
+
+std::string Win32Shell::executableFolder() {
+    std::wstring path = executablePath();
     path.erase(path.find_last_of(L'\\'));
     if (path.size() == 2 && path[1] == L':') path += L'\\';  // a drive root keeps its separator
     return narrow(path);
@@ -37,13 +47,12 @@ std::string Win32Shell::applicationDataFolder() { return specialFolderPath(CSIDL
 std::string Win32Shell::commandLine() { return narrow(GetCommandLineW()); }
 
 VersionRecord Win32Shell::versionRecord() {
-    wchar_t self[MAX_PATH];
-    if (!GetModuleFileNameW(nullptr, self, MAX_PATH)) throw lastError("実行ファイルの場所");
+    const std::wstring self = executablePath();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(self, &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(self.c_str(), &ignored);
     if (size == 0) throw lastError("バージョン情報");
     std::vector<std::byte> data(size);
-    if (!GetFileVersionInfoW(self, 0, size, data.data())) throw lastError("バージョン情報");
+    if (!GetFileVersionInfoW(self.c_str(), 0, size, data.data())) throw lastError("バージョン情報");
 
     VersionRecord record;
     void* value = nullptr;
