@@ -24,13 +24,9 @@ void MemoryControl::setChecked(bool checked) {
     if (checked || design_.kind == ControlKind::CheckBox) events_.onEvent(design_.name, Event::Click);
 }
 
+// Picking the drive already shown is no change, as in the list on the screen.
 void MemoryControl::choose(const std::string& drive) {
-    if (driveOf(drive) == drive_) return;
-    if (!files_.attributes(driveOf(drive) + "\\").directory)
-        throw PlatformError(error_code::notReady, "ドライブの準備ができていません: " + driveOf(drive));
-    drive_ = driveOf(drive);
-    record("drive " + drive_);
-    events_.onEvent(design_.name, Event::Change);
+    if (driveOf(drive) != drive_) setDrive(drive);
 }
 
 void MemoryControl::setDrive(const std::string& text) {
