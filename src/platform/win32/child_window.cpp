@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/control_ids.h"
 #include "platform/win32/drive_list_win32.h"
 #include "platform/win32/folder_list_win32.h"
 #include "platform/win32/folder_view_win32.h"
@@ -98,7 +99,7 @@ private:
 
 void ChildWindow::create(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent) {
     hwnd_ = CreateWindowExW(exStyle, windowClass, widen(design_.caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
-                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(1000 + design_.tab)),
+                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(design_))),
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throw lastError("コントロールの作成");
     applyDpi();

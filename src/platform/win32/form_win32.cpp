@@ -6,6 +6,7 @@
 #include "core/error_styles.h"
 #include "core/option_group.h"
 #include "core/tab_order.h"
+#include "platform/control_ids.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/ui_win32.h"
 
@@ -15,7 +16,6 @@ namespace {
 constexpr DWORD mainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr UINT firstMenuId = 2000;
 
 std::vector<Win32Form*>& liveForms() {
     static std::vector<Win32Form*> forms;
@@ -88,7 +88,7 @@ void Win32Form::buildMenu() {
     for (size_t i = 0; i < design_.menu.size(); ++i) {
         const MenuDesign& item = design_.menu[i];
         const std::wstring caption = widen(item.caption);
-        const auto id = static_cast<UINT_PTR>(firstMenuId + i);
+        const auto id = static_cast<UINT_PTR>(menuItemId(i));
         const bool opensDropDown = i + 1 < design_.menu.size() && design_.menu[i + 1].level == 2;
         if (item.level == 1 && opensDropDown) {
             dropDown = CreatePopupMenu();
@@ -403,7 +403,7 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
                 if (ChildWindow* cancel = childOf(GetDlgItem(window, id)))
                     if (IsWindowEnabled(cancel->hwnd())) cancel->onCommand(BN_CLICKED);
         } else if (l == 0 && HIWORD(w) == 0) {
-            const size_t index = LOWORD(w) - firstMenuId;
+            const size_t index = LOWORD(w) - firstMenuItemId;
             if (index < design_.menu.size()) raise(design_.menu[index].name, Event::Click);
         } else if (ChildWindow* child = childOf(reinterpret_cast<HWND>(l))) {
             child->onCommand(HIWORD(w));
