@@ -1,0 +1,103 @@
+#include "core/send_to_entries.h"
+
+#include <algorithm>
+
+namespace parcelo {
+namespace {
+
+bool endsWithLnk(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string extension = path.substr(path.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return extension == ".lnk";
+}
+
+// ASCII letters and the full-width Latin ones (U+FF21-U+FF3A, U+FF41-U+FF5A) fold to one case.
+std::string foldedPath(const std::string& path) {
+    std::string out = path;
+    for (size_t i = 0; i < out.size(); ++i) {
+        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
+        const bool fullWidth = static_cast<unsigned char>(out[i]) == 0xEF && i + 2 < out.size() &&
+                               static_cast<unsigned char>(out[i + 1]) == 0xBD &&
+                               static_cast<unsigned char>(out[i + 2]) >= 0x81 &&
+                               static_cast<unsigned char>(out[i + 2]) <= 0x9A;
+        if (fullWidth) {  // U+FF41-U+FF5A (EF BD 81-9A) become U+FF21-U+FF3A (EF BC A1-BA)
+            out[i + 1] = static_cast<char>(0xBC);
+            out[i + 2] = static_cast<char>(static_cast<unsigned char>(out[i + 2]) + 0x20);
+        }
+    }
+    while (out.size() > 3 && out.back() == '\\') out.pop_back();
+    return out;
+}
+
+void lookAtTarget(ShellFolder& shell, SendToEntry& entry) {
+    entry.reach = shell.reach(entry.link->target);
+    entry.reachPending = false;
+}
+
+}  // namespace
+
+std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string& folder) {
+    std::vector<SendToEntry> entries;
+    for (FolderItem& item : shell.items(folder)) {
+        SendToEntry entry;
+        entry.item = std::move(item);
+        entry.shortcut = !entry.item.directory && endsWithLnk(entry.item.path);
+        if (entry.shortcut) {
+            try {
+                entry.link = shell.readLink(entry.item.path);
+            } catch (const std::exception&) {
+            }
+        }
+        if (entry.link) {
+            if (shell.slowToReach(entry.link->target))
+                entry.reachPending = true;
+            else
+                lookAtTarget(shell, entry);
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+void checkPendingTarget(ShellFolder& shell, SendToEntry& entry) {
+    if (entry.reachPending) lookAtTarget(shell, entry);
+}
+
+bool sameWindowsPath(const std::string& a, const std::string& b) { return foldedPath(a) == foldedPath(b); }
+
+bool isBroken(const SendToEntry& entry) { return entry.link && !entry.reachPending && entry.reach == Reach::Missing; }
+
+bool isDuplicate(const std::vector<SendToEntry>& entries, size_t index) {
+    const SendToEntry& entry = entries[index];
+    if (!entry.link) return false;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const std::optional<LinkTarget>& other = entries[i].link;
+        if (i != index && other && other->arguments == entry.link->arguments &&
+            sameWindowsPath(other->target, entry.link->target))
+            return true;
+    }
+    return false;
+}
+
+std::string targetText(const SendToEntry& entry) {
+    if (!entry.shortcut) return entry.item.typeName;
+    if (!entry.link) return "(ショートカットを読み取れません)";
+    if (entry.link->arguments.empty()) return entry.link->target;
+    return entry.link->target + " " + entry.link->arguments;
+}
+
+std::string stateText(const std::vector<SendToEntry>& entries, size_t index) {
+    const SendToEntry& entry = entries[index];
+    std::vector<const char*> states;
+    if (entry.item.hidden) states.push_back("無効");
+    if (isBroken(entry)) states.push_back("リンク切れ");
+    if (entry.link && !entry.reachPending && entry.reach == Reach::NoAnswer) states.push_back("確認できません");
+    if (isDuplicate(entries, index)) states.push_back("重複");
+    std::string text;
+    for (const char* state : states) text += (text.empty() ? "" : "、") + std::string(state);
+    return text;
+}
+
+}  // namespace parcelo

@@ -1,0 +1,37 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/shell_folder.h"
+
+namespace parcelo {
+
+// One entry of the Send To folder, with what is known of what it opens.
+struct SendToEntry {
+    FolderItem item;
+    bool shortcut = false;           // a ".lnk" file
+    std::optional<LinkTarget> link;  // what the shortcut opens, when it could be read
+    Reach reach = Reach::Present;    // of the shortcut's target
+    bool reachPending = false;       // its target is looked at only after the list is shown
+};
+
+// Every entry of the folder. Targets that answer at once are looked at now; those on a drive or
+// share that may be slow are left pending, for checkPendingTarget.
+std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string& folder);
+void checkPendingTarget(ShellFolder& shell, SendToEntry& entry);
+
+// Windows compares paths without regard to case; a trailing separator names the same folder.
+bool sameWindowsPath(const std::string& a, const std::string& b);
+
+// A shortcut whose target is known not to exist.
+bool isBroken(const SendToEntry& entry);
+// Another entry opens the same target with the same arguments.
+bool isDuplicate(const std::vector<SendToEntry>& entries, size_t index);
+
+// The "リンク先" column: a shortcut's target and arguments, another entry's kind.
+std::string targetText(const SendToEntry& entry);
+// The "状態" column: empty, or its states joined with "、".
+std::string stateText(const std::vector<SendToEntry>& entries, size_t index);
+
+}  // namespace parcelo

@@ -1,0 +1,107 @@
+#include "platform/portable/shell_folder_portable.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/platform_error.h"
+#include "platform/portable/lnk_reader.h"
+
+namespace parcelo {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool isLnk(const std::string& name) { return name.size() > 4 && name.ends_with(".lnk"); }
+
+// The plain-text names of a desktop.ini's [LocalizedFileNames] section.
+std::map<std::string, std::string> localizedNames(const std::string& desktopIni) {
+    std::map<std::string, std::string> names;
+    bool inSection = false;
+    size_t start = 0;
+    while (start < desktopIni.size()) {
+        size_t end = desktopIni.find('\n', start);
+        if (end == std::string::npos) end = desktopIni.size();
+        std::string line = desktopIni.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        start = end + 1;
+        if (line.starts_with('[')) {
+            inSection = line == "[LocalizedFileNames]";
+        } else if (const size_t equals = line.find('='); inSection && equals != std::string::npos) {
+            names[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    return names;
+}
+
+char driveOf(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))) : 0;
+}
+
+}  // namespace
+
+std::vector<FolderItem> PortableShellFolder::items(const std::string& folder) {
+    const fs::path host = files_.hostPath(folder);
+    std::error_code error;
+    fs::directory_iterator it(host, error);
+    if (error) throw PlatformError(error_code::pathNotFound, "指定されたパスが見つかりません。 " + folder);
+    std::map<std::string, std::string> localized;
+    if (fs::exists(host / "desktop.ini")) localized = localizedNames(files_.readFile(folder + "\\desktop.ini"));
+
+    std::vector<FolderItem> items;
+    for (const fs::directory_entry& entry : it) {
+        const std::string name = entry.path().filename().string();
+        if (name == "desktop.ini") continue;
+        const std::string path = folder + "\\" + name;
+        const FileAttributes a = files_.attributes(path);
+        FolderItem item;
+        item.path = path, item.directory = a.directory, item.hidden = a.hidden;
+        item.displayName = localized.contains(name) ? localized[name]
+                           : isLnk(name) && !a.directory ? name.substr(0, name.size() - 4)
+                                                         : name;
+        item.typeName = a.directory ? "ファイル フォルダー" : isLnk(name) ? "ショートカット" : "ファイル";
+        items.push_back(std::move(item));
+    }
+    std::sort(items.begin(), items.end(), [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
+    return items;
+}
+
+LinkTarget PortableShellFolder::readLink(const std::string& file) { return readShellLinkBytes(files_.readFile(file)); }
+
+bool PortableShellFolder::slowToReach(const std::string& path) {
+    return path.starts_with("\\\\") || slowDrives.contains(driveOf(path));
+}
+
+Reach PortableShellFolder::reach(const std::string& path) {
+    ++reaches;
+    if (silentDrives.contains(driveOf(path))) return Reach::NoAnswer;
+    return files_.attributes(path).exists ? Reach::Present : Reach::Missing;
+}
+
+void PortableShellFolder::setHidden(const std::string& path, bool hidden) {
+    const FileAttributes a = files_.attributes(path);
+    if (!a.exists) throw PlatformError(error_code::fileNotFound, "指定されたファイルが見つかりません。 " + path);
+    files_.mark(path, hidden, a.system, a.readOnly);
+}
+
+void PortableShellFolder::rename(const std::string& path, const std::string& newName) {
+    const std::string target = path.substr(0, path.rfind('\\') + 1) + newName;
+    const FileAttributes a = files_.attributes(path);
+    if (files_.attributes(target).exists)
+        throw PlatformError(error_code::alreadyExists, "既に存在するファイルを作成することはできません。");
+    std::error_code error;
+    fs::rename(files_.hostPath(path), files_.hostPath(target), error);
+    if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
+    files_.mark(target, a.hidden, a.system, a.readOnly);
+}
+
+bool PortableShellFolder::recycle(const std::vector<std::string>& paths) {
+    if (refuseToRecycle) return false;
+    for (const std::string& path : paths) {
+        std::error_code error;
+        fs::rename(files_.hostPath(path), files_.hostPath(recycleBin + path.substr(path.rfind('\\'))), error);
+        if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
+    }
+    return true;
+}
+
+}  // namespace parcelo

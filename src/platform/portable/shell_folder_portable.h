@@ -1,0 +1,35 @@
+#pragma once
+#include <set>
+#include <string>
+
+#include "platform/portable/file_system_portable.h"
+#include "platform/shell_folder.h"
+
+namespace parcelo {
+
+// A folder's items on the portable file system. Shortcuts are shown without ".lnk"; a plain
+// name that desktop.ini's [LocalizedFileNames] gives an item is shown instead of its own.
+class PortableShellFolder : public ShellFolder {
+public:
+    explicit PortableShellFolder(PortableFileSystem& files) : files_(files) {}
+
+    std::vector<FolderItem> items(const std::string& folder) override;
+    LinkTarget readLink(const std::string& file) override;
+    bool slowToReach(const std::string& path) override;
+    Reach reach(const std::string& path) override;
+    void setHidden(const std::string& path, bool hidden) override;
+    void rename(const std::string& path, const std::string& newName) override;
+    // Moves the items into `recycleBin` (a folder of the same drive), unless refuseToRecycle is set.
+    bool recycle(const std::vector<std::string>& paths) override;
+
+    std::set<char> slowDrives;      // drives on the network: looked at after the list is shown
+    std::set<char> silentDrives;    // drives that do not answer
+    std::string recycleBin;         // where recycled items go
+    bool refuseToRecycle = false;   // the user calls the shell's confirmation off
+    int reaches = 0;                // how often a target was looked at
+
+private:
+    PortableFileSystem& files_;
+};
+
+}  // namespace parcelo
