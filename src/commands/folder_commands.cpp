@@ -11,10 +11,11 @@ void frmMain::mnuDi_Click() {
     clsBrowsFolder browser(platform_.folderBrowser);
     browser.pDialogTitle("参照");
     browser.pFlags(0);
-    if (!browser.mShowDialog()) return;
-    const std::string folderPath = browser.pPathName();
+    if (browser.mShowDialog()) linkFolder(browser.pPathName());
+}
 
-    // After the dialog every failing step is skipped and the next one runs.
+// Every failing step is skipped and the next one runs.
+void frmMain::linkFolder(const std::string& folderPath) {
     std::string name;
     skipOnError([&] { name = platform_.dialogs.prompt(shortcutNamePrompt, applicationTitle, ""); });
     if (name.empty()) return;

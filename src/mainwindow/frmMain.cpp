@@ -32,6 +32,9 @@ constexpr Binding<frmMain> eventTable[] = {
     {"mnuOpt",   Event::Click,  &frmMain::mnuOpt_Click},
     {"mnuHelp",  Event::Click,  &frmMain::mnuHelp_Click},
     {"mnuVer",   Event::Click,  &frmMain::mnuVer_Click},
+    {"mnuItems", Event::Click,  &frmMain::mnuItems_Click},
+    {"mnuReg",   Event::Click,  &frmMain::mnuReg_Click},
+    {formSource, Event::Drop,   &frmMain::Form_OLEDragDrop},
 };
 
 }  // namespace

@@ -36,6 +36,9 @@ public:
     void mnul_Click();
 
     void mnuDi_Click();
+    void mnuItems_Click();
+    void mnuReg_Click();
+    void Form_OLEDragDrop();
     void cmdFopen_Click();
     void cmdNdir_Click();
 
@@ -53,6 +56,8 @@ private:
     bool LoadSettings();
     void SaveSettings();
     void InitialPlacement();
+    // The folder-link command from the moment the folder is known.
+    void linkFolder(const std::string& folderPath);
 
     DriveList& driDri() { return form_->driveList("driDri"); }
     FolderList& dirDir() { return form_->folderList("dirDir"); }

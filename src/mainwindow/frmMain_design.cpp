@@ -31,6 +31,9 @@ constexpr MenuDesign menu[] = {
     {2, "mnulin",  "-"},
     {2, "mnuExi",  "終了&Q"},
     {1, "mnuOpt",  "設定&O"},
+    {1, "mnuTool", "ツール&T"},
+    {2, "mnuItems", "送るメニューの項目&I..."},
+    {2, "mnuReg",  "Parcelo を送るメニューに登録&A"},
     {1, "mnuHel",  "ヘルプ&H"},
     {2, "mnuHelp", "ヘルプ&H"},
     {2, "mnuline", "-"},
@@ -47,6 +50,7 @@ const FormDesign frmMainDesign{
     .background = {192, 192, 192},
     .controls = controls,
     .menu = menu,
+    .acceptsFiles = true,
 };
 
 }  // namespace parcelo

@@ -28,6 +28,7 @@ enum class ControlKind {
     Frame,        // a captioned container
     LinkBox,      // an address shown as a link, opened by a double click; never a tab stop
     Picture,      // the program icon
+    ReportList,   // rows in columns with check boxes; the caption names the columns, "|" between
 };
 
 // What a control starts as, beyond its caption.
@@ -62,6 +63,7 @@ struct Rgb {
 enum class Border {
     Sizeable,     // a main window: resizable, minimise and maximise buttons, on the taskbar
     FixedDialog,  // a dialog: fixed size, a close box only, centred on the screen, not on the taskbar
+    SizeableDialog,  // a dialog that can be resized down to its minimum, centred, not on the taskbar
 };
 
 struct FormDesign {
@@ -72,6 +74,8 @@ struct FormDesign {
     Rgb background;
     std::span<const ControlDesign> controls;
     std::span<const MenuDesign> menu;
+    TwipsRect minimum{};  // the smallest client area the user can size a sizeable dialog to
+    bool acceptsFiles = false;  // files dropped on the window raise Drop
 };
 
 }  // namespace parcelo

@@ -10,7 +10,14 @@ namespace parcelo {
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
-enum class Event { Load, Resize, Unload, Click, DblClick, Change };
+enum class Event {
+    Load, Resize, Unload, Click, DblClick, Change,
+    Shown,      // the window's first showing is on the screen
+    ItemCheck,  // the user turned a list row's check box over
+    Rename,     // the user finished typing a list row's new name
+    DeleteKey,  // the Delete key in a list
+    Drop,       // files were dropped on a window whose design accepts them
+};
 
 // Source name of the window's own events.
 inline constexpr std::string_view formSource = "Form";
@@ -65,6 +72,31 @@ public:
     virtual void refresh() = 0;
 };
 
+// One row of a report list: its cells, column by column, its check box, and the file whose icon
+// it shows (empty: none).
+struct ListRow {
+    std::vector<std::string> cells;
+    bool checked = false;
+    std::string iconPath;
+};
+
+// A list of rows in columns (the design's caption names them, "|" between), each with a check box.
+class ReportList : public Control {
+public:
+    // Changes no check box by the user's hand, so raises no ItemCheck.
+    virtual void setRows(const std::vector<ListRow>& rows) = 0;
+    virtual void setCell(size_t row, size_t column, const std::string& text) = 0;
+    virtual bool rowChecked(size_t row) const = 0;
+    virtual void setRowChecked(size_t row, bool checked) = 0;
+    virtual std::vector<size_t> selectedRows() const = 0;
+    virtual void selectRows(const std::vector<size_t>& rows) = 0;
+    // Lets the user type the row's new name in place; Rename follows unless the user calls it off.
+    virtual void beginRename(size_t row) = 0;
+    // The row of the last ItemCheck or Rename, and for Rename the text typed.
+    virtual size_t eventRow() const = 0;
+    virtual std::string typedName() const = 0;
+};
+
 // A window realised from its design. Sizes and positions in twips.
 class Form {
 public:
@@ -75,6 +107,7 @@ public:
     virtual FolderList& folderList(std::string_view name) = 0;
     virtual FolderView& folderView(std::string_view name) = 0;
     virtual Toggle& toggle(std::string_view name) = 0;
+    virtual ReportList& reportList(std::string_view name) = 0;
 
     virtual WindowState state() const = 0;
     virtual void setState(WindowState state) = 0;
@@ -102,6 +135,8 @@ public:
     // Closes the window and ends the program's message loop.
     virtual void endProgram() = 0;
     virtual bool ended() const = 0;
+    // The paths of the last Drop, in the order dropped.
+    virtual std::vector<std::string> droppedPaths() const = 0;
 };
 
 class Ui {

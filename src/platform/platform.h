@@ -5,6 +5,7 @@
 #include "platform/folder_browser.h"
 #include "platform/form.h"
 #include "platform/shell.h"
+#include "platform/shell_folder.h"
 #include "platform/shortcut_writer.h"
 
 namespace parcelo {
@@ -18,6 +19,7 @@ struct Platform {
     Ui& ui;
     ShortcutWriter& shortcuts;
     FolderBrowser& folderBrowser;
+    ShellFolder& folders;
 };
 
 }  // namespace parcelo

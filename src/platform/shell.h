@@ -23,6 +23,8 @@ public:
     virtual std::string specialFolderPath(int csidl) = 0;
     // The folder of the running executable, without a trailing separator (except a drive root).
     virtual std::string executableFolder() = 0;
+    // The running executable's whole path.
+    virtual std::string executablePath() = 0;
     // The user's roaming application-data folder.
     virtual std::string applicationDataFolder() = 0;
     // The process's whole command line, its own name first.

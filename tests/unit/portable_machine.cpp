@@ -22,7 +22,8 @@ PortableMachine::PortableMachine()
       shell(profile, programFolder),
       ui(files),
       shortcuts(files, codepage),
-      platform{files, shell, codepage, user, ui, shortcuts, folderBrowser} {
+      folders(files),
+      platform{files, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
     makeFolder(programFolder);
     makeFolder(sendTo());
     makeFolder(shell.specialFolderPath(csidlPrograms));

@@ -11,6 +11,7 @@
 #include "platform/portable/memory_form.h"
 #include "platform/portable/scripted_folder_browser.h"
 #include "platform/portable/scripted_user.h"
+#include "platform/portable/shell_folder_portable.h"
 #include "platform/portable/shell_portable.h"
 #include "platform/portable/shortcut_writer_portable.h"
 
@@ -57,6 +58,7 @@ public:
     MemoryUi ui;
     PortableShortcutWriter shortcuts;
     ScriptedFolderBrowser folderBrowser;
+    PortableShellFolder folders;
     Platform platform;
     ProgramValues values;
 };

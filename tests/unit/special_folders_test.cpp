@@ -36,6 +36,7 @@ class RefusingShell : public Shell {
 public:
     std::string specialFolderPath(int) override { throw PlatformError(2, "not found"); }
     std::string executableFolder() override { return "C:\\"; }
+    std::string executablePath() override { return "C:\\Parcelo.exe"; }
     std::string applicationDataFolder() override { return "C:\\"; }
     std::string commandLine() override { return "Parcelo.exe"; }
     VersionRecord versionRecord() override { return {}; }

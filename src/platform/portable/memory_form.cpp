@@ -51,6 +51,18 @@ void MemoryControl::setPath(const std::string& path) {
     events_.onEvent(design_.name, Event::Change);
 }
 
+void MemoryControl::userCheck(size_t row) {
+    rows_.at(row).checked = !rows_.at(row).checked;
+    eventRow_ = row;
+    events_.onEvent(design_.name, Event::ItemCheck);
+}
+
+void MemoryControl::userRename(size_t row, const std::string& name) {
+    eventRow_ = row;
+    typed_ = name;
+    events_.onEvent(design_.name, Event::Rename);
+}
+
 MemoryForm::MemoryForm(const FormDesign& design, FileSystem& files, FormEvents& events)
     : design_(design),
       events_(events),
@@ -74,9 +86,15 @@ void MemoryForm::click(std::string_view name) {
     }
 }
 
+void MemoryForm::drop(const std::vector<std::string>& paths) {
+    dropped_ = paths;
+    events_.onEvent(formSource, Event::Drop);
+}
+
 void MemoryForm::showModal() {
     shown = visible_ = true;
     ++modalShows;
+    if (modalShows == 1) events_.onEvent(formSource, Event::Shown);
     if (!ui_ || ui_->modalUser.empty()) return;
     const auto user = std::move(ui_->modalUser.front());
     ui_->modalUser.pop_front();
@@ -116,8 +134,10 @@ void MemoryForm::moveOuter(const TwipsRect& rect) {
 }
 
 void MemoryForm::show() {
+    const bool first = !shown;
     shown = visible_ = true;
     events_.onEvent(formSource, Event::Resize);
+    if (first) events_.onEvent(formSource, Event::Shown);
 }
 
 TwipsRect MemoryForm::clientRect() const {

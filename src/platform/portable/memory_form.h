@@ -18,7 +18,7 @@ inline constexpr Twips memoryFrameHeight = 900;
 class MemoryForm;
 class MemoryUi;
 
-class MemoryControl : public DriveList, public FolderList, public FolderView, public Toggle {
+class MemoryControl : public DriveList, public FolderList, public FolderView, public Toggle, public ReportList {
 public:
     MemoryControl(const ControlDesign& design, FileSystem& files, FormEvents& events, MemoryForm& form);
 
@@ -38,6 +38,21 @@ public:
     bool checked() const override { return checked_; }
     void setChecked(bool checked) override;
 
+    void setRows(const std::vector<ListRow>& rows) override { rows_ = rows, selection_.clear(); }
+    void setCell(size_t row, size_t column, const std::string& text) override { rows_.at(row).cells.at(column) = text; }
+    bool rowChecked(size_t row) const override { return rows_.at(row).checked; }
+    void setRowChecked(size_t row, bool checked) override { rows_.at(row).checked = checked; }
+    std::vector<size_t> selectedRows() const override { return selection_; }
+    void selectRows(const std::vector<size_t>& rows) override { selection_ = rows; }
+    void beginRename(size_t row) override { record("rename " + std::to_string(row)); }
+    size_t eventRow() const override { return eventRow_; }
+    std::string typedName() const override { return typed_; }
+    const std::vector<ListRow>& rows() const { return rows_; }
+    // What the user does to a row: turns its check box over, or types a new name in place.
+    void userCheck(size_t row);
+    void userRename(size_t row, const std::string& name);
+    void pressDelete() { events_.onEvent(design_.name, Event::DeleteKey); }
+
     // A drive picked by the user in the list; one that cannot be read is refused, as on the screen,
     // where the refusal is reported and the list goes back to its drive.
     void choose(const std::string& drive);
@@ -55,6 +70,10 @@ private:
     TwipsRect rect_;
     std::string drive_;
     std::string path_;
+    std::vector<ListRow> rows_;
+    std::vector<size_t> selection_;
+    size_t eventRow_ = 0;
+    std::string typed_;
 };
 
 // A window that exists only in memory: state and rectangles as the handlers set them.
@@ -71,12 +90,15 @@ public:
     FolderList& folderList(std::string_view name) override { return memoryControl(name); }
     FolderView& folderView(std::string_view name) override { return memoryControl(name); }
     Toggle& toggle(std::string_view name) override { return memoryControl(name); }
+    ReportList& reportList(std::string_view name) override { return memoryControl(name); }
     const FormDesign& design() const { return design_; }
 
     // What a person's click does: a button raises Click, a check box turns over, an option button
     // is selected.
     void click(std::string_view name);
     void doubleClick(std::string_view name) { events_.onEvent(name, Event::DblClick); }
+    void drop(const std::vector<std::string>& paths);
+    std::vector<std::string> droppedPaths() const override { return dropped_; }
 
     WindowState state() const override { return state_; }
     void setState(WindowState state) override;
@@ -87,9 +109,9 @@ public:
     TwipsRect clientRect() const override;
     std::vector<TwipsRect> monitorWorkAreas() const override { return workAreas; }
 
-    // The first showing is a resize, as on the screen.
+    // The first showing is a resize, as on the screen, and then Shown.
     void show() override;
-    // Lets the next of the UI's modal users act, as the nested message loop would.
+    // Raises Shown, then lets the next of the UI's modal users act, as the nested message loop would.
     void showModal() override;
     void hide() override { visible_ = false; }
     bool visible() const override { return visible_; }
@@ -113,6 +135,7 @@ private:
     WindowState state_ = WindowState::Normal;
     TwipsRect restored_;
     bool restoresMaximized_ = false;
+    std::vector<std::string> dropped_;
     bool visible_ = false;
     bool loaded_ = true;
     bool ended_ = false;

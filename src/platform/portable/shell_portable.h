@@ -14,6 +14,7 @@ public:
 
     std::string specialFolderPath(int csidl) override;
     std::string executableFolder() override { return executableFolder_; }
+    std::string executablePath() override { return executableFolder_ + "\\Parcelo.exe"; }
     std::string applicationDataFolder() override;
     std::string commandLine() override { return commandLineText; }
     VersionRecord versionRecord() override { return version; }

@@ -9,6 +9,7 @@
 #include "platform/win32/dialogs_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/folder_browser_win32.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "platform/win32/shortcut_writer_win32.h"
 #include "platform/win32/ui_win32.h"
@@ -41,7 +42,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32Ui ui(dialogs);
     win32::Win32ShortcutWriter shortcuts;
     win32::Win32FolderBrowser folderBrowser;
-    Platform platform{files, shell, codepage, dialogs, ui, shortcuts, folderBrowser};
+    win32::Win32ShellFolder folders;
+    Platform platform{files, shell, codepage, dialogs, ui, shortcuts, folderBrowser, folders};
     ProgramValues values;
 
     frmMain window(platform, values);

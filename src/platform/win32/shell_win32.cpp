@@ -20,7 +20,7 @@ std::string Win32Shell::specialFolderPath(int csidl) {
 namespace {
 
 // The executable's whole path, however long.
-std::wstring executablePath() {
+std::wstring modulePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -36,18 +36,20 @@ std::wstring executablePath() {
 }  // namespace
 
 std::string Win32Shell::executableFolder() {
-    std::wstring path = executablePath();
+    std::wstring path = modulePath();
     path.erase(path.find_last_of(L'\\'));
     if (path.size() == 2 && path[1] == L':') path += L'\\';  // a drive root keeps its separator
     return narrow(path);
 }
+
+std::string Win32Shell::executablePath() { return narrow(modulePath()); }
 
 std::string Win32Shell::applicationDataFolder() { return specialFolderPath(CSIDL_APPDATA); }
 
 std::string Win32Shell::commandLine() { return narrow(GetCommandLineW()); }
 
 VersionRecord Win32Shell::versionRecord() {
-    const std::wstring self = executablePath();
+    const std::wstring self = modulePath();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(self.c_str(), &ignored);
     if (size == 0) throw lastError("バージョン情報");

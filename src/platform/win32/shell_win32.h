@@ -7,6 +7,7 @@ class Win32Shell : public Shell {
 public:
     std::string specialFolderPath(int csidl) override;
     std::string executableFolder() override;
+    std::string executablePath() override;
     std::string applicationDataFolder() override;
     std::string commandLine() override;
     VersionRecord versionRecord() override;

@@ -1,0 +1,149 @@
+#include "items/frmItems.h"
+
+#include <algorithm>
+
+#include "core/event_table.h"
+#include "core/shortcut_name.h"
+#include "items/frmItems_design.h"
+#include "platform/platform_error.h"
+
+namespace parcelo {
+namespace {
+
+constexpr Binding<frmItems> eventTable[] = {
+    {formSource,  Event::Load,      &frmItems::Form_Load},
+    {formSource,  Event::Resize,    &frmItems::Form_Resize},
+    {formSource,  Event::Shown,     &frmItems::Form_Shown},
+    {"lvwItems",  Event::ItemCheck, &frmItems::lvwItems_ItemCheck},
+    {"lvwItems",  Event::Rename,    &frmItems::lvwItems_Rename},
+    {"lvwItems",  Event::DeleteKey, &frmItems::cmdDel_Click},
+    {"cmdDel",    Event::Click,     &frmItems::cmdDel_Click},
+    {"cmdRen",    Event::Click,     &frmItems::cmdRen_Click},
+    {"cmdBroken", Event::Click,     &frmItems::cmdBroken_Click},
+    {"cmdClose",  Event::Click,     &frmItems::cmdClose_Click},
+};
+
+constexpr Twips margin = 120;
+
+// The file name a typed name gives an entry: the extension the shell hides is kept.
+std::string renamedFile(const SendToEntry& entry, const std::string& typed) {
+    if (entry.item.directory) return typed;
+    const std::string file = entry.item.path.substr(entry.item.path.rfind('\\') + 1);
+    const size_t dot = file.rfind('.');
+    if (dot == std::string::npos || dot == 0) return typed;
+    const std::string extension = file.substr(dot);
+    return entry.item.displayName.ends_with(extension) ? typed : typed + extension;
+}
+
+}  // namespace
+
+void frmItems::show() {
+    form_ = platform_.ui.createForm(frmItemsDesign, *this);
+    onEvent(formSource, Event::Load);
+    form_->showModal();
+    form_.reset();
+}
+
+void frmItems::onEvent(std::string_view source, Event event) {
+    if (!form_) return;
+    dispatch(eventTable, *this, source, event, platform_.dialogs);
+}
+
+void frmItems::Form_Load() { fill(); }
+
+void frmItems::fill() {
+    entries_ = readSendToEntries(platform_.folders, folder_);
+    std::vector<ListRow> rows;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        rows.push_back({{entries_[i].item.displayName, targetText(entries_[i]), stateText(entries_, i)},
+                        !entries_[i].item.hidden,
+                        entries_[i].item.path});
+    lvwItems().setRows(rows);
+}
+
+void frmItems::showStates() {
+    for (size_t i = 0; i < entries_.size(); ++i) lvwItems().setCell(i, columnState, stateText(entries_, i));
+}
+
+void frmItems::fail() { platform_.dialogs.messageBox("失敗", applicationTitle, box::ok); }
+
+// The list takes what the column of buttons on the right leaves; Close stays at the bottom.
+void frmItems::Form_Resize() {
+    const TwipsRect client = form_->clientRect();
+    const Twips buttonWidth = frmItemsDesign.controls[1].rect.width;
+    const Twips buttonLeft = std::max(client.width - margin - buttonWidth, margin);
+    lvwItems().move({margin, margin, std::max<Twips>(buttonLeft - 2 * margin, 0), std::max<Twips>(client.height - 2 * margin, 0)});
+    for (const ControlDesign& c : frmItemsDesign.controls) {
+        if (c.kind != ControlKind::Button) continue;
+        TwipsRect rect = c.rect;
+        rect.left = buttonLeft;
+        if (c.flags & control_flag::cancelButton) rect.top = std::max(client.height - margin - rect.height, margin);
+        form_->control(c.name).move(rect);
+    }
+}
+
+// Targets on drives that may be slow are looked at only now, with the list already on the screen.
+void frmItems::Form_Shown() {
+    for (SendToEntry& entry : entries_) checkPendingTarget(platform_.folders, entry);
+    showStates();
+}
+
+void frmItems::lvwItems_ItemCheck() {
+    const size_t row = lvwItems().eventRow();
+    const bool on = lvwItems().rowChecked(row);
+    try {
+        platform_.folders.setHidden(entries_.at(row).item.path, !on);
+        entries_[row].item.hidden = !on;
+        lvwItems().setCell(row, columnState, stateText(entries_, row));
+    } catch (const PlatformError&) {
+        lvwItems().setRowChecked(row, !on);
+        fail();
+    }
+}
+
+void frmItems::lvwItems_Rename() {
+    const size_t row = lvwItems().eventRow();
+    const std::string typed = lvwItems().typedName();
+    SendToEntry& entry = entries_.at(row);
+    if (typed == entry.item.displayName) return;
+    if (!isPlainFileName(typed)) return fail();
+    const std::string file = renamedFile(entry, typed);
+    try {
+        platform_.folders.rename(entry.item.path, file);
+    } catch (const PlatformError&) {
+        return fail();
+    }
+    entry.item.path = folder_ + "\\" + file;
+    entry.item.displayName = typed;
+    lvwItems().setCell(row, columnName, typed);
+}
+
+void frmItems::cmdDel_Click() {
+    std::vector<std::string> paths;
+    for (size_t row : lvwItems().selectedRows()) paths.push_back(entries_.at(row).item.path);
+    if (paths.empty()) return;
+    try {
+        if (!platform_.folders.recycle(paths)) return;
+    } catch (const PlatformError&) {
+        fail();
+    }
+    // What went and what stayed, as the folder now has it.
+    fill();
+    Form_Shown();
+}
+
+void frmItems::cmdRen_Click() {
+    const std::vector<size_t> selected = lvwItems().selectedRows();
+    if (!selected.empty()) lvwItems().beginRename(selected.front());
+}
+
+void frmItems::cmdBroken_Click() {
+    std::vector<size_t> broken;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (isBroken(entries_[i])) broken.push_back(i);
+    lvwItems().selectRows(broken);
+}
+
+void frmItems::cmdClose_Click() { form_->unload(); }
+
+}  // namespace parcelo

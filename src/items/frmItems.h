@@ -1,0 +1,44 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/send_to_entries.h"
+#include "platform/platform.h"
+
+namespace parcelo {
+
+// The entries of the Send To folder, each switched on and off by its check box (a hidden entry is
+// not in the menu), renamed in place, or moved to the Recycle Bin. Remembers nothing once closed.
+class frmItems : public FormEvents {
+public:
+    frmItems(Platform& platform, std::string folder) : platform_(platform), folder_(std::move(folder)) {}
+
+    // Loads it, shows it modal and returns once it is closed.
+    void show();
+
+    void onEvent(std::string_view source, Event event) override;
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Shown();
+    void lvwItems_ItemCheck();
+    void lvwItems_Rename();
+    void cmdDel_Click();
+    void cmdRen_Click();
+    void cmdBroken_Click();
+    void cmdClose_Click();
+
+private:
+    ReportList& lvwItems() { return form_->reportList("lvwItems"); }
+    void fill();
+    void showStates();
+    void fail();
+
+    Platform& platform_;
+    std::string folder_;
+    std::unique_ptr<Form> form_;
+    std::vector<SendToEntry> entries_;
+};
+
+}  // namespace parcelo

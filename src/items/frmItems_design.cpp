@@ -1,0 +1,32 @@
+#include "items/frmItems_design.h"
+
+namespace parcelo {
+namespace {
+
+using enum ControlKind;
+using namespace control_flag;
+
+// Laid out again on every resize: the list takes what the button column leaves.
+constexpr ControlDesign controls[] = {
+    // name         kind        container caption                  left   top  width height tab
+    {"lvwItems",  ReportList, "",       "名前|リンク先|状態",     { 120,  120, 7185, 5160}, 0},
+    {"cmdDel",    Button,     "",       "削除(&D)",               {7425,  120, 2055,  375}, 1},
+    {"cmdRen",    Button,     "",       "名前の変更(&R)",         {7425,  555, 2055,  375}, 2},
+    {"cmdBroken", Button,     "",       "リンク切れを選択(&B)",   {7425,  990, 2055,  375}, 3},
+    {"cmdClose",  Button,     "",       "閉じる",                 {7425, 4905, 2055,  375}, 4, cancelButton},
+};
+
+}  // namespace
+
+const FormDesign frmItemsDesign{
+    .name = "frmItems",
+    .caption = "送るメニューの項目",
+    .border = Border::SizeableDialog,
+    .client = {0, 0, 9600, 5400},
+    .background = {192, 192, 192},
+    .controls = controls,
+    .menu = {},
+    .minimum = {0, 0, 6000, 3000},
+};
+
+}  // namespace parcelo

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "lnkinfo.h"
+#include "mainwindow/frmMain.h"
+#include "platform/portable/lnk_reader.h"
+#include "portable_machine.h"
+
+namespace parcelo {
+namespace {
+
+const std::string self = "C:\\Tools\\Parcelo\\Parcelo.exe";
+const ShownBox done{"完了", "Parcelo", 0};
+const ShownBox failed{"失敗", "Parcelo", 0};
+
+class ToolCommands : public testing::Test {
+protected:
+    ToolCommands() {
+        machine.writeBytes(self, "MZ");
+        machine.makeFolder("C:\\Apps\\写真");
+        machine.writeBytes("C:\\Apps\\edit.exe", "MZ");
+        window.start();
+        log().clear();
+    }
+    std::vector<std::string>& log() { return machine.ui.form("frmMain")->log; }
+    LinkTarget linkIn(const std::string& name) {
+        return readShellLinkBytes(machine.readBytes(machine.sendTo() + "\\" + name));
+    }
+
+    test::PortableMachine machine;
+    frmMain window{machine.platform, machine.values};
+};
+
+TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnce) {
+    window.mnuReg_Click();
+    EXPECT_EQ(linkIn("Parcelo.lnk"), (LinkTarget{self, ""}));
+    EXPECT_EQ(log(), std::vector<std::string>{"webMain refresh"});
+    // Another entry that opens the same program, whatever its case, counts as there already.
+    machine.files.removeFile(machine.sendTo() + "\\Parcelo.lnk");
+    machine.shortcuts.write(machine.sendTo() + "\\送る.lnk", "c:\\tools\\parcelo\\PARCELO.EXE", "");
+    window.mnuReg_Click();
+    EXPECT_FALSE(machine.exists(machine.sendTo() + "\\Parcelo.lnk"));
+    EXPECT_EQ(machine.user.shown,
+              (std::vector<ShownBox>{done, {"Parcelo は既に送るメニューにあります (送る)", "Parcelo", 0}}));
+}
+
+TEST_F(ToolCommands, RegisteringWithoutASendToFolderFails) {
+    std::filesystem::remove_all(machine.files.hostPath(machine.sendTo()));
+    window.onEvent("mnuReg", Event::Click);
+    ASSERT_EQ(machine.user.shown.size(), 1u);  // the unreadable folder, reported
+    EXPECT_TRUE(machine.user.shown[0].text.starts_with("エラーが発生しました。")) << machine.user.shown[0].text;
+    EXPECT_FALSE(machine.exists(machine.sendTo()));
+}
+
+TEST_F(ToolCommands, DroppedFilesAndFoldersBecomeShortcutsInTheOrderDropped) {
+    machine.writeBytes("C:\\Apps\\隠し.exe", "MZ");
+    machine.files.mark("C:\\Apps\\隠し.exe", true, false, false);
+    machine.user.typed = {"フォルダ", "エディタ"};
+    machine.ui.form("frmMain")->drop({"C:\\Apps\\写真", "C:\\Apps\\隠し.exe", "C:\\Apps\\edit.exe"});
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
+                                      {"ショートカット名を入力してください", "Parcelo", 0},
+                                      done,
+                                      {"ファイル名が正しくありません", "Parcelo", 0},
+                                      {"ショートカット名を入力してくださいC:\\Apps\\edit.exe", "作成", 0},
+                                      done,
+                                  }));
+    EXPECT_EQ(linkIn("フォルダ.lnk").target, "C:\\Apps\\写真");
+    EXPECT_EQ(linkIn("エディタ.lnk").target, "C:\\Apps\\edit.exe");
+}
+
+TEST_F(ToolCommands, TheEntriesDialogRefreshesTheViewWhenItCloses) {
+    machine.ui.modalUser.push_back([](MemoryForm& form) { form.click("cmdClose"); });
+    window.mnuItems_Click();
+    EXPECT_FALSE(machine.ui.form("frmItems"));
+    EXPECT_EQ(log(), std::vector<std::string>{"webMain refresh"});
+}
+
+}  // namespace
+}  // namespace parcelo
