@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace parcelo {
 
@@ -16,6 +17,15 @@ inline constexpr int pressedCancel = 2;
 
 inline constexpr const char* applicationTitle = "Parcelo";
 
+// One item of a popup menu: a command, a greyed text, or the opener of a submenu.
+struct PopupItem {
+    std::string text;
+    std::string path;  // what choosing it gives; the item shows this file's icon
+    bool enabled = true;
+    std::vector<PopupItem> submenu;  // not empty: the item opens this submenu
+    friend bool operator==(const PopupItem&, const PopupItem&) = default;
+};
+
 // The modal boxes that ask or tell the user something.
 class Dialogs {
 public:
@@ -29,6 +39,9 @@ public:
     // The full path of the chosen file, or nothing when the user cancels. The filter is given
     // as "description|patterns"; flags are the open-file dialog's. Throws when the dialog fails.
     virtual std::optional<std::string> openFile(const std::string& filter, unsigned flags) = 0;
+    // Shows the menu at the mouse pointer; the path of the item chosen, or nothing when the user
+    // pressed Esc or clicked elsewhere.
+    virtual std::optional<std::string> popupMenu(const std::vector<PopupItem>& items) = 0;
 };
 
 namespace open_file {

@@ -32,6 +32,8 @@ public:
     virtual VersionRecord versionRecord() = 0;
     // Opens a file or an address with what the shell associates with it; throws when it cannot.
     virtual void open(const std::string& target) = 0;
+    // Starts a program with the argument text; throws when it cannot be started.
+    virtual void run(const std::string& program, const std::string& arguments) = 0;
 };
 
 }  // namespace parcelo

@@ -41,6 +41,7 @@ public:
     std::string commandLine() override { return "Parcelo.exe"; }
     VersionRecord versionRecord() override { return {}; }
     void open(const std::string&) override {}
+    void run(const std::string&, const std::string&) override {}
 };
 
 TEST(SpecialFolderPath, AFailedLookupGivesEmptyText) {

@@ -26,4 +26,12 @@ std::optional<std::string> ScriptedUser::openFile(const std::string& filter, uns
     return file;
 }
 
+std::optional<std::string> ScriptedUser::popupMenu(const std::vector<PopupItem>& items) {
+    menus.push_back(items);
+    if (chosenItems.empty()) return std::nullopt;
+    std::optional<std::string> chosen = chosenItems.front();
+    chosenItems.pop_front();
+    return chosen;
+}
+
 }  // namespace parcelo

@@ -23,6 +23,7 @@ public:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string prompt(const std::string& prompt, const std::string& caption, const std::string& defaultText) override;
     std::optional<std::string> openFile(const std::string& filter, unsigned flags) override;
+    std::optional<std::string> popupMenu(const std::vector<PopupItem>& items) override;
 
     // Buttons to press, in order; with none left the user presses OK.
     std::deque<int> buttons;
@@ -31,6 +32,9 @@ public:
     // Files to choose in the open-file dialog, in order; nothing or none left: the user cancels.
     std::deque<std::optional<std::string>> chosenFiles;
     std::vector<ShownBox> shown;
+    // Paths to choose in popup menus, in order; nothing or none left: the user presses Esc.
+    std::deque<std::optional<std::string>> chosenItems;
+    std::vector<std::vector<PopupItem>> menus;
 };
 
 }  // namespace parcelo

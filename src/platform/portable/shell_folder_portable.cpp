@@ -104,4 +104,12 @@ bool PortableShellFolder::recycle(const std::vector<std::string>& paths) {
     return true;
 }
 
+bool PortableShellFolder::dropOn(const std::string& item, const std::vector<std::string>& paths) {
+    if (!dropTargets.contains(item)) return false;
+    std::string drop = item;
+    for (const std::string& path : paths) drop += "|" + path;
+    drops.push_back(drop);
+    return true;
+}
+
 }  // namespace parcelo

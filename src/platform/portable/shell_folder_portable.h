@@ -21,12 +21,16 @@ public:
     void rename(const std::string& path, const std::string& newName) override;
     // Moves the items into `recycleBin` (a folder of the same drive), unless refuseToRecycle is set.
     bool recycle(const std::vector<std::string>& paths) override;
+    // Records the drop on the items listed in dropTargets.
+    bool dropOn(const std::string& item, const std::vector<std::string>& paths) override;
 
     std::set<char> slowDrives;      // drives on the network: looked at after the list is shown
     std::set<char> silentDrives;    // drives that do not answer
     std::string recycleBin;         // where recycled items go
     bool refuseToRecycle = false;   // the user calls the shell's confirmation off
     int reaches = 0;                // how often a target was looked at
+    std::set<std::string> dropTargets;   // items the shell gives a drop target
+    std::vector<std::string> drops;      // "item|path|path..." for each drop
 
 private:
     PortableFileSystem& files_;

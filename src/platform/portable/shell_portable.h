@@ -20,12 +20,16 @@ public:
     VersionRecord versionRecord() override { return version; }
     // Records the target; throws when refuseToOpen is set, as for a target with no program to open it.
     void open(const std::string& target) override;
+    // Records the program and its argument text; throws when refuseToRun is set.
+    void run(const std::string& program, const std::string& arguments) override;
 
     std::map<int, std::string> specialFolders;
     std::string commandLineText = "Parcelo.exe";
     VersionRecord version;  // the executable's record
     std::vector<std::string> opened;
+    std::vector<std::string> started;  // "program|arguments"
     bool refuseToOpen = false;
+    bool refuseToRun = false;
 
 private:
     std::string profile_;

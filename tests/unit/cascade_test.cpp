@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "cascade/cascade.h"
+#include "core/command_line.h"
+#include "portable_machine.h"
+
+namespace parcelo {
+namespace {
+
+TEST(CascadeRequest, MenuCountsOnlyAsTheFirstArgument) {
+    struct Case {
+        std::string text;
+        bool cascade;
+        std::string folder;
+        std::vector<std::string> paths;
+    };
+    const Case cases[] = {
+        {"/menu \"C:\\S T\\サブ\" C:\\a.txt \"C:\\b c.txt\"", true, "C:\\S T\\サブ", {"C:\\a.txt", "C:\\b c.txt"}},
+        {"/MENU C:\\x", true, "C:\\x", {}},
+        {"/menu", true, "", {}},
+        {"C:\\a.txt /menu C:\\x", false, "", {}},
+        {"\"/menu\" C:\\x C:\\/menu", true, "C:\\x", {"C:\\/menu"}},
+        {"/menus C:\\x", false, "", {}},
+        {"", false, "", {}},
+    };
+    for (const Case& c : cases) {
+        const std::optional<CascadeRequest> request = cascadeRequest(splitArguments(c.text));
+        ASSERT_EQ(request.has_value(), c.cascade) << c.text;
+        if (!request) continue;
+        EXPECT_EQ(request->folder, c.folder) << c.text;
+        EXPECT_EQ(request->paths, c.paths) << c.text;
+    }
+}
+
+TEST(CascadeArguments, EachPathComesBackWholeFromTheSystemsSplitter) {
+    const std::vector<std::string> paths = {
+        "C:\\a.txt", "C:\\with blank\\x y.txt", "C:\\trailing\\", "\\\\server\\share\\", "C:\\quote\"d", "C:\\ｶﾀｶﾅ 全角",
+        "C:\\back\\\\slashes\\\\", "",
+    };
+    for (const std::string& own : {std::string(), std::string("/p \"x y\"")}) {
+        const std::vector<std::string> split = splitArguments(argumentsWithPaths(own, paths));
+        std::vector<std::string> expected = splitArguments(own);
+        expected.insert(expected.end(), paths.begin(), paths.end());
+        EXPECT_EQ(split, expected) << argumentsWithPaths(own, paths);
+    }
+    EXPECT_EQ(argumentsWithPaths("/p", {"C:\\a b\\"}), "/p \"C:\\a b\\\\\"");
+}
+
+class Cascade : public testing::Test {
+protected:
+    Cascade() {
+        machine.makeFolder(folder + "\\B 10");
+        machine.makeFolder(folder + "\\B 10\\空");
+        machine.makeFolder(folder + "\\A");
+        machine.makeFolder(folder + "\\隠し");
+        machine.files.mark(folder + "\\隠し", true, false, false);
+        machine.shortcuts.write(folder + "\\エディタ.lnk", "C:\\Apps\\edit.exe", "/new");
+        machine.shortcuts.write(folder + "\\B 10\\中.lnk", "C:\\Apps\\edit.exe", "");
+        machine.writeBytes(folder + "\\0 メモ.txt", "");
+    }
+    void run(std::vector<std::string> paths, std::optional<std::string> choice) {
+        machine.user.chosenItems.push_back(choice);
+        runCascade(machine.platform, {folder, std::move(paths)});
+    }
+    test::PortableMachine machine;
+    const std::string folder = machine.sendTo() + "\\サブ";
+    PopupItem item(const std::string& name, const std::string& text, std::vector<PopupItem> submenu = {}) {
+        return {text, folder + "\\" + name, true, std::move(submenu)};
+    }
+};
+
+TEST_F(Cascade, TheMenuIsTheFolderAsSendToShowsIt) {
+    run({"C:\\x.txt"}, std::nullopt);
+    const PopupItem empty{"(空)", "", false, {}};
+    ASSERT_EQ(machine.user.menus.size(), 1u);
+    EXPECT_EQ(machine.user.menus[0], (std::vector<PopupItem>{
+                                         item("A", "A", {empty}),
+                                         item("B 10", "B 10", {item("B 10\\空", "空", {empty}), item("B 10\\中.lnk", "中")}),
+                                         item("0 メモ.txt", "0 メモ.txt"),
+                                         item("エディタ.lnk", "エディタ"),
+                                     }));
+    EXPECT_TRUE(machine.shell.started.empty());
+    EXPECT_TRUE(machine.user.shown.empty());
+}
+
+TEST_F(Cascade, TheChosenEntryGetsThePathsThroughItsDropTargetOrItsProgram) {
+    machine.folders.dropTargets = {folder + "\\0 メモ.txt"};
+    run({"C:\\a b.txt", "C:\\c"}, folder + "\\0 メモ.txt");
+    run({"C:\\a b.txt", "C:\\c"}, folder + "\\エディタ.lnk");
+    EXPECT_EQ(machine.folders.drops, std::vector<std::string>{folder + "\\0 メモ.txt|C:\\a b.txt|C:\\c"});
+    EXPECT_EQ(machine.shell.started, std::vector<std::string>{"C:\\Apps\\edit.exe|/new \"C:\\a b.txt\" \"C:\\c\""});
+    EXPECT_TRUE(machine.user.shown.empty());
+}
+
+TEST_F(Cascade, AFolderThatIsNotThereOrAnEntryThatCannotTakeThePathsIsToldInOneBox) {
+    runCascade(machine.platform, {folder + "\\無い", {"C:\\x"}});
+    ASSERT_EQ(machine.user.shown.size(), 1u);
+    EXPECT_EQ(machine.user.shown[0].text, "フォルダが見つかりません。\n" + folder + "\\無い");
+    EXPECT_TRUE(machine.user.menus.empty());
+
+    machine.user.shown.clear();
+    run({"C:\\x"}, folder + "\\0 メモ.txt");  // neither a drop target nor a shortcut
+    machine.shell.refuseToRun = true;
+    run({"C:\\x"}, folder + "\\エディタ.lnk");
+    ASSERT_EQ(machine.user.shown.size(), 2u);
+    EXPECT_TRUE(machine.user.shown[0].text.starts_with("「0 メモ.txt」に送れませんでした。\n\n"));
+    EXPECT_TRUE(machine.user.shown[1].text.starts_with("「エディタ.lnk」に送れませんでした。\n\n"));
+    EXPECT_TRUE(machine.shell.started.empty());
+}
+
+}  // namespace
+}  // namespace parcelo
