@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/command_line.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
@@ -33,30 +34,6 @@ std::vector<PopupItem> menuOf(ShellFolder& shell, const std::string& folder, int
     return menu;
 }
 
-bool isMenuSwitch(const std::string& argument) {
-    return argument.size() == 5 && argument[0] == '/' &&
-           std::equal(argument.begin() + 1, argument.end(), "menu", [](char a, char b) {
-               return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
-           });
-}
-
-// Quoted as the system's splitter reads it back: backslashes double only before a quote.
-std::string quoted(const std::string& path) {
-    std::string out = "\"";
-    size_t backslashes = 0;
-    for (char c : path) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        out.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(2 * backslashes, '\\');
-    return out + "\"";
-}
-
 void sendTo(Platform& platform, const std::string& entry, const std::vector<std::string>& paths) {
     if (platform.folders.dropOn(entry, paths)) return;
     const LinkTarget link = platform.folders.readLink(entry);
@@ -67,14 +44,6 @@ std::string nameOf(const std::string& path) { return path.substr(path.rfind('\\'
 
 }  // namespace
 
-std::optional<CascadeRequest> cascadeRequest(const std::vector<std::string>& arguments) {
-    if (arguments.empty() || !isMenuSwitch(arguments[0])) return std::nullopt;
-    CascadeRequest request;
-    if (arguments.size() > 1) request.folder = arguments[1];
-    if (arguments.size() > 2) request.paths.assign(arguments.begin() + 2, arguments.end());
-    return request;
-}
-
 std::vector<PopupItem> cascadeMenu(ShellFolder& shell, const std::string& folder) {
     std::vector<PopupItem> menu = menuOf(shell, folder, 0);
     if (menu.empty()) menu.push_back(emptyFolder());
@@ -83,7 +52,7 @@ std::vector<PopupItem> cascadeMenu(ShellFolder& shell, const std::string& folder
 
 std::string argumentsWithPaths(const std::string& arguments, const std::vector<std::string>& paths) {
     std::string text = arguments;
-    for (const std::string& path : paths) text += (text.empty() ? "" : " ") + quoted(path);
+    for (const std::string& path : paths) text += (text.empty() ? "" : " ") + quoteArgument(path);
     return text;
 }
 

@@ -3,18 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "core/cascade_request.h"
 #include "platform/platform.h"
 
 namespace parcelo {
-
-// A cascade launch: "/menu FOLDER PATH...", from the shortcut that stands for a submenu.
-struct CascadeRequest {
-    std::string folder;
-    std::vector<std::string> paths;
-};
-
-// The request, when the first argument is "/menu"; anywhere else it is an ordinary path.
-std::optional<CascadeRequest> cascadeRequest(const std::vector<std::string>& arguments);
 
 // The folder's entries as the Send To menu shows them: hidden ones left out, folders first and
 // each a submenu of its own, an empty folder as one greyed "(空)".

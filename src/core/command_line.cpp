@@ -67,4 +67,20 @@ std::vector<std::string> splitArguments(std::string_view text) {
     return arguments;
 }
 
+std::string quoteArgument(std::string_view argument) {
+    std::string out = "\"";
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(2 * backslashes, '\\');
+    return out + "\"";
+}
+
 }  // namespace parcelo

@@ -13,4 +13,8 @@ std::string argumentText(std::string_view commandLine);
 // quotes group and go, backslashes count only before a quote.
 std::vector<std::string> splitArguments(std::string_view text);
 
+// The argument in quotes, as the system's splitter reads it back whole: backslashes double only
+// before a quote.
+std::string quoteArgument(std::string_view argument);
+
 }  // namespace parcelo

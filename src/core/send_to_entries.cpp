@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "core/cascade_request.h"
+#include "core/command_line.h"
+
 namespace parcelo {
 namespace {
 
@@ -81,6 +84,23 @@ bool isDuplicate(const std::vector<SendToEntry>& entries, size_t index) {
     return false;
 }
 
+std::optional<size_t> submenuFolderOf(const std::vector<SendToEntry>& entries, size_t index) {
+    const std::optional<LinkTarget>& link = entries[index].link;
+    if (!link) return std::nullopt;
+    const std::optional<CascadeRequest> request = cascadeRequest(splitArguments(link->arguments));
+    if (!request) return std::nullopt;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].item.directory && sameWindowsPath(entries[i].item.path, request->folder)) return i;
+    return std::nullopt;
+}
+
+std::optional<size_t> submenuShortcutOf(const std::vector<SendToEntry>& entries, size_t index) {
+    if (!entries[index].item.directory) return std::nullopt;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (submenuFolderOf(entries, i) == index) return i;
+    return std::nullopt;
+}
+
 std::string targetText(const SendToEntry& entry) {
     if (!entry.shortcut) return entry.item.typeName;
     if (!entry.link) return "(ショートカットを読み取れません)";
@@ -91,7 +111,10 @@ std::string targetText(const SendToEntry& entry) {
 std::string stateText(const std::vector<SendToEntry>& entries, size_t index) {
     const SendToEntry& entry = entries[index];
     std::vector<const char*> states;
-    if (entry.item.hidden) states.push_back("無効");
+    const bool submenuFolder = submenuShortcutOf(entries, index).has_value();
+    if (submenuFolder || submenuFolderOf(entries, index)) states.push_back("サブメニュー");
+    // A submenu's folder is hidden so that Explorer lists only its shortcut.
+    if (entry.item.hidden && !submenuFolder) states.push_back("無効");
     if (isBroken(entry)) states.push_back("リンク切れ");
     if (entry.link && !entry.reachPending && entry.reach == Reach::NoAnswer) states.push_back("確認できません");
     if (isDuplicate(entries, index)) states.push_back("重複");

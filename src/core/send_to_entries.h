@@ -29,6 +29,11 @@ bool isBroken(const SendToEntry& entry);
 // Another entry opens the same target with the same arguments.
 bool isDuplicate(const std::vector<SendToEntry>& entries, size_t index);
 
+// The folder of the list that a shortcut opens as a submenu ("/menu FOLDER"), if it is one.
+std::optional<size_t> submenuFolderOf(const std::vector<SendToEntry>& entries, size_t index);
+// The shortcut of the list that opens a folder as a submenu, if there is one.
+std::optional<size_t> submenuShortcutOf(const std::vector<SendToEntry>& entries, size_t index);
+
 // The "リンク先" column: a shortcut's target and arguments, another entry's kind.
 std::string targetText(const SendToEntry& entry);
 // The "状態" column: empty, or its states joined with "、".

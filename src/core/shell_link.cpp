@@ -31,7 +31,7 @@ std::int32_t fCreateShellLink(Platform& platform, const std::string& folder, con
     if (!platform.files.attributes(target).directory) return 0;
     try {
         writeFileAtomically(platform.files, target + "\\" + linkName + ".lnk", [&](const std::string& temporary) {
-            platform.shortcuts.write(temporary, linkPath, linkArgs);
+            platform.shortcuts.write(temporary, linkPath, linkArgs, "");
         });
     } catch (const PlatformError&) {
         return 0;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "core/atomic_write.h"
+#include "core/cascade_request.h"
+#include "core/error_styles.h"
 #include "core/event_table.h"
 #include "core/shortcut_name.h"
 #include "items/frmItems_design.h"
@@ -21,6 +24,8 @@ constexpr Binding<frmItems> eventTable[] = {
     {"cmdRen",    Event::Click,     &frmItems::cmdRen_Click},
     {"cmdBroken", Event::Click,     &frmItems::cmdBroken_Click},
     {"cmdClose",  Event::Click,     &frmItems::cmdClose_Click},
+    {"lvwItems",  Event::Change,    &frmItems::lvwItems_Change},
+    {"cmdSub",    Event::Click,     &frmItems::cmdSub_Click},
 };
 
 constexpr Twips margin = 120;
@@ -49,7 +54,10 @@ void frmItems::onEvent(std::string_view source, Event event) {
     dispatch(eventTable, *this, source, event, platform_.dialogs);
 }
 
-void frmItems::Form_Load() { fill(); }
+void frmItems::Form_Load() {
+    fill();
+    lvwItems_Change();
+}
 
 void frmItems::fill() {
     entries_ = readSendToEntries(platform_.folders, folder_);
@@ -145,5 +153,63 @@ void frmItems::cmdBroken_Click() {
 }
 
 void frmItems::cmdClose_Click() { form_->unload(); }
+
+void frmItems::lvwItems_Change() { form_->control("cmdSub").setEnabled(submenuCandidate().has_value()); }
+
+std::optional<size_t> frmItems::submenuCandidate() {
+    const std::vector<size_t> selected = lvwItems().selectedRows();
+    if (selected.size() != 1) return std::nullopt;
+    const size_t row = selected.front();
+    if (entries_.at(row).item.directory || submenuFolderOf(entries_, row)) return row;
+    return std::nullopt;
+}
+
+// A plain folder becomes a submenu; a submenu, its folder or its shortcut selected, a plain folder again.
+void frmItems::cmdSub_Click() {
+    const std::optional<size_t> row = submenuCandidate();
+    if (!row) return;
+    const size_t folder = entries_[*row].item.directory ? *row : *submenuFolderOf(entries_, *row);
+    const std::optional<size_t> shortcut = submenuShortcutOf(entries_, folder);
+    if (!shortcut) {
+        platform_.dialogs.messageBox(makeSubmenu(entries_[folder].item) ? "完了" : "失敗", applicationTitle, box::ok);
+    } else if (platform_.dialogs.messageBox("サブメニューを解除しますか？", applicationTitle, box::okCancel) ==
+               box::pressedOk) {
+        if (!undoSubmenu(entries_[folder].item, entries_[*shortcut].item)) fail();
+    }
+    fill();
+    Form_Shown();
+    lvwItems_Change();
+}
+
+// The folder is hidden, so Explorer lists only the shortcut beside it, which opens it as a menu.
+bool frmItems::makeSubmenu(const FolderItem& folder) {
+    const std::string link = folder.path + ".lnk";
+    if (platform_.files.attributes(link).exists) return false;
+    try {
+        writeFileAtomically(platform_.files, link, [&](const std::string& temporary) {
+            platform_.shortcuts.write(temporary, platform_.shell.executablePath(), cascadeArguments(folder.path),
+                                      folder.path);
+        });
+    } catch (const PlatformError&) {
+        return false;
+    }
+    try {
+        platform_.folders.setHidden(folder.path, true);
+    } catch (const PlatformError&) {
+        skipOnError([&] { platform_.files.removeFile(link); });
+        return false;
+    }
+    return true;
+}
+
+bool frmItems::undoSubmenu(const FolderItem& folder, const FolderItem& shortcut) {
+    try {
+        platform_.files.removeFile(shortcut.path);
+        platform_.folders.setHidden(folder.path, false);
+    } catch (const PlatformError&) {
+        return false;
+    }
+    return true;
+}
 
 }  // namespace parcelo

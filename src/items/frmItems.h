@@ -27,6 +27,8 @@ public:
     void cmdDel_Click();
     void cmdRen_Click();
     void cmdBroken_Click();
+    void lvwItems_Change();
+    void cmdSub_Click();
     void cmdClose_Click();
 
 private:
@@ -34,6 +36,10 @@ private:
     void fill();
     void showStates();
     void fail();
+    // The selected entry that the submenu button acts on: a folder, or a submenu's shortcut.
+    std::optional<size_t> submenuCandidate();
+    bool makeSubmenu(const FolderItem& folder);
+    bool undoSubmenu(const FolderItem& folder, const FolderItem& shortcut);
 
     Platform& platform_;
     std::string folder_;

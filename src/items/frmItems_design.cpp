@@ -13,7 +13,8 @@ constexpr ControlDesign controls[] = {
     {"cmdDel",    Button,     "",       "削除(&D)",               {7425,  120, 2055,  375}, 1},
     {"cmdRen",    Button,     "",       "名前の変更(&R)",         {7425,  555, 2055,  375}, 2},
     {"cmdBroken", Button,     "",       "リンク切れを選択(&B)",   {7425,  990, 2055,  375}, 3},
-    {"cmdClose",  Button,     "",       "閉じる",                 {7425, 4905, 2055,  375}, 4, cancelButton},
+    {"cmdSub",    Button,     "",       "サブメニュー(&S)",       {7425, 1425, 2055,  375}, 4},
+    {"cmdClose",  Button,     "",       "閉じる",                 {7425, 4905, 2055,  375}, 5, cancelButton},
 };
 
 }  // namespace

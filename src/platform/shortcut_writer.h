@@ -7,7 +7,9 @@ namespace parcelo {
 class ShortcutWriter {
 public:
     virtual ~ShortcutWriter() = default;
-    virtual void write(const std::string& file, const std::string& target, const std::string& arguments) = 0;
+    // `iconOf`: the file or folder whose icon the shortcut shows; empty: the target's own.
+    virtual void write(const std::string& file, const std::string& target, const std::string& arguments,
+                       const std::string& iconOf) = 0;
 };
 
 }  // namespace parcelo

@@ -54,8 +54,8 @@ protected:
         machine.makeFolder(folder + "\\A");
         machine.makeFolder(folder + "\\隠し");
         machine.files.mark(folder + "\\隠し", true, false, false);
-        machine.shortcuts.write(folder + "\\エディタ.lnk", "C:\\Apps\\edit.exe", "/new");
-        machine.shortcuts.write(folder + "\\B 10\\中.lnk", "C:\\Apps\\edit.exe", "");
+        machine.shortcuts.write(folder + "\\エディタ.lnk", "C:\\Apps\\edit.exe", "/new", "");
+        machine.shortcuts.write(folder + "\\B 10\\中.lnk", "C:\\Apps\\edit.exe", "", "");
         machine.writeBytes(folder + "\\0 メモ.txt", "");
     }
     void run(std::vector<std::string> paths, std::optional<std::string> choice) {

@@ -26,7 +26,7 @@ protected:
         machine.files.mark(path("隠れ.lnk"), true, false, false);
     }
     void link(const std::string& name, const std::string& target, const std::string& arguments = "") {
-        machine.shortcuts.write(path(name + ".lnk"), target, arguments);
+        machine.shortcuts.write(path(name + ".lnk"), target, arguments, "");
     }
     std::string path(const std::string& name) { return machine.sendTo() + "\\" + name; }
     // Opens the dialog; `user` acts in it while it is shown.
@@ -151,6 +151,48 @@ TEST_F(ItemsDialog, DeleteMovesTheSelectedEntriesToTheRecycleBin) {
     EXPECT_TRUE(machine.exists("C:\\Bin\\隠れ.lnk"));
     EXPECT_FALSE(machine.exists(path("消えた.lnk")));
     EXPECT_EQ(rows, (Rows{{"エディタ", "C:\\Apps\\edit.exe", "", "on"}}));
+}
+
+TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBack) {
+    const std::string sub = path("写真 2024");
+    machine.makeFolder(sub);
+    machine.writeBytes(machine.shell.executablePath(), "MZ");
+    const ShownBox undo{"サブメニューを解除しますか？", "Parcelo", box::okCancel};
+    bool enabledOnFile = true, enabledOnFolder = false;
+    machine.user.buttons = {box::pressedOk, box::pressedCancel, box::pressedOk};
+    open([&](MemoryForm& form, MemoryControl& list) {
+        list.userSelect({0});  // a shortcut of a program
+        enabledOnFile = form.control("cmdSub").enabled();
+        list.userSelect({1});
+        enabledOnFolder = form.control("cmdSub").enabled();
+        form.click("cmdSub");
+        EXPECT_EQ(cells(list)[1], (std::vector<std::string>{"写真 2024", "ファイル フォルダー", "サブメニュー", "off"}));
+        EXPECT_EQ(cells(list)[2][2], "サブメニュー");
+        list.userSelect({2});  // its shortcut: asks, and Cancel keeps it
+        form.click("cmdSub");
+        EXPECT_TRUE(machine.exists(sub + ".lnk"));
+        list.userSelect({2});
+        form.click("cmdSub");
+    });
+    EXPECT_FALSE(enabledOnFile);
+    EXPECT_TRUE(enabledOnFolder);
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{{"完了", "Parcelo", 0}, undo, undo}));
+    EXPECT_FALSE(machine.exists(sub + ".lnk"));
+    EXPECT_FALSE(machine.files.attributes(sub).hidden);
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"写真 2024", "ファイル フォルダー", "", "on"}));
+}
+
+TEST_F(ItemsDialog, ASubmenuThatCannotBeMadeChangesNothing) {
+    const std::string sub = path("写真");
+    machine.makeFolder(sub);
+    machine.writeBytes(sub + ".lnk", "someone else's");
+    open([&](MemoryForm& form, MemoryControl& list) {
+        list.userSelect({1});
+        form.click("cmdSub");
+    });
+    EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{failed});
+    EXPECT_EQ(machine.readBytes(sub + ".lnk"), "someone else's");
+    EXPECT_FALSE(machine.files.attributes(sub).hidden);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ protected:
         shell.slowDrives = {'D'};
     }
     void link(const std::string& name, const std::string& target, const std::string& arguments = "") {
-        machine.shortcuts.write(sendTo + "\\" + name + ".lnk", target, arguments);
+        machine.shortcuts.write(sendTo + "\\" + name + ".lnk", target, arguments, "");
     }
     // Each entry's name, target and state columns, as the dialog shows them.
     std::vector<std::vector<std::string>> rows() {

@@ -38,7 +38,7 @@ TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnce) {
     EXPECT_EQ(log(), std::vector<std::string>{"webMain refresh"});
     // Another entry that opens the same program, whatever its case, counts as there already.
     machine.files.removeFile(machine.sendTo() + "\\Parcelo.lnk");
-    machine.shortcuts.write(machine.sendTo() + "\\送る.lnk", "c:\\tools\\parcelo\\PARCELO.EXE", "");
+    machine.shortcuts.write(machine.sendTo() + "\\送る.lnk", "c:\\tools\\parcelo\\PARCELO.EXE", "", "");
     window.mnuReg_Click();
     EXPECT_FALSE(machine.exists(machine.sendTo() + "\\Parcelo.lnk"));
     EXPECT_EQ(machine.user.shown,

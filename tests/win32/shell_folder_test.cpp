@@ -45,8 +45,8 @@ protected:
 TEST_F(SystemSendTo, ReadsNamesMarksTargetsAndArgumentsAsTheShellShowsThem) {
     const std::string program = folder + "\\テスト 1.exe";
     write("テスト 1.exe", "MZ");
-    writer.write(folder + "\\メモ帳.lnk", program, "/a \"b c\"");
-    writer.write(folder + "\\消えた.lnk", folder + "\\gone.exe", "");
+    writer.write(folder + "\\メモ帳.lnk", program, "/a \"b c\"", "");
+    writer.write(folder + "\\消えた.lnk", folder + "\\gone.exe", "", "");
     write("desktop.ini", "[.ShellClassInfo]\r\n");
     write("壊れ.lnk", "not a link");
     CreateDirectoryW(widen(folder + "\\サブ 10").c_str(), nullptr);

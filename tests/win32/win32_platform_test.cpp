@@ -81,7 +81,7 @@ TEST_F(SystemFiles, AShortcutResolvesToItsTargetThroughTheShell) {
     const std::string target = folder + "\\テスト app.exe";
     files.writeFile(target, "MZ");
     const std::string link = folder + "\\Data.ini";  // any name: the writer does not care
-    Win32ShortcutWriter().write(link, target, "");
+    Win32ShortcutWriter().write(link, target, "", "");
 
     Microsoft::WRL::ComPtr<IShellLinkW> shellLink;
     ASSERT_HRESULT_SUCCEEDED(

@@ -52,6 +52,10 @@ public:
     void userCheck(size_t row);
     void userRename(size_t row, const std::string& name);
     void pressDelete() { events_.onEvent(design_.name, Event::DeleteKey); }
+    void userSelect(const std::vector<size_t>& rows) {
+        selection_ = rows;
+        events_.onEvent(design_.name, Event::Change);
+    }
 
     // A drive picked by the user in the list; one that cannot be read is refused, as on the screen,
     // where the refusal is reported and the list goes back to its drive.

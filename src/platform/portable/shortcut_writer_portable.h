@@ -5,11 +5,12 @@
 
 namespace parcelo {
 
-// Shortcut files of its own making, in the format the shell reads.
+// Shortcut files of its own making, in the format the shell reads; they show their target's icon.
 class PortableShortcutWriter : public ShortcutWriter {
 public:
     PortableShortcutWriter(FileSystem& files, Codepage& codepage) : files_(files), codepage_(codepage) {}
-    void write(const std::string& file, const std::string& target, const std::string& arguments) override;
+    void write(const std::string& file, const std::string& target, const std::string& arguments,
+               const std::string& iconOf) override;
 
 private:
     FileSystem& files_;

@@ -14,7 +14,8 @@ void check(HRESULT result, const std::string& what) {
 
 }  // namespace
 
-void Win32ShortcutWriter::write(const std::string& file, const std::string& target, const std::string& arguments) {
+void Win32ShortcutWriter::write(const std::string& file, const std::string& target, const std::string& arguments,
+                                const std::string& iconOf) {
     using Microsoft::WRL::ComPtr;
     ComPtr<IShellLinkW> link;
     check(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)), "ショートカット");
@@ -25,6 +26,9 @@ void Win32ShortcutWriter::write(const std::string& file, const std::string& targ
     const size_t separator = wide.find_last_of(L'\\');
     if (separator != std::wstring::npos && !(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
         link->SetWorkingDirectory(wide.substr(0, separator == 2 ? 3 : separator).c_str());
+    SHFILEINFOW icon{};
+    if (!iconOf.empty() && SHGetFileInfoW(widen(iconOf).c_str(), 0, &icon, sizeof icon, SHGFI_ICONLOCATION))
+        link->SetIconLocation(icon.szDisplayName, icon.iIcon);
     ComPtr<IPersistFile> persisted;
     check(link.As(&persisted), "ショートカット");
     check(persisted->Save(widen(file).c_str(), TRUE), "ショートカット " + file);
