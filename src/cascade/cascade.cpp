@@ -52,7 +52,10 @@ std::vector<PopupItem> cascadeMenu(ShellFolder& shell, const std::string& folder
 
 std::string argumentsWithPaths(const std::string& arguments, const std::vector<std::string>& paths) {
     std::string text = arguments;
-    for (const std::string& path : paths) text += (text.empty() ? "" : " ") + quoteArgument(path);
+    for (const std::string& path : paths) {
+        if (!text.empty()) text += ' ';
+        text += quoteArgument(path);
+    }
     return text;
 }
 

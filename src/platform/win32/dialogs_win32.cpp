@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "platform/win32/popup_menu_win32.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/wide.h"
 
@@ -76,6 +77,10 @@ std::optional<std::string> Win32Dialogs::openFile(const std::string& filter, uns
         return std::nullopt;
     }
     return narrow(file.c_str());
+}
+
+std::optional<std::string> Win32Dialogs::popupMenu(const std::vector<PopupItem>& items) {
+    return showPopupMenu(items);
 }
 
 }  // namespace parcelo::win32

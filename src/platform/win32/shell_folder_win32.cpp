@@ -115,4 +115,40 @@ bool Win32ShellFolder::recycle(const std::vector<std::string>& paths) {
     return !operation.fAnyOperationsAborted;
 }
 
+// As Explorer's Send To does it: the paths, as one shell data object, dropped on the item's own drop
+// target, so a folder copies them, a shortcut starts its program with them, and so on.
+bool Win32ShellFolder::dropOn(const std::string& item, const std::vector<std::string>& paths) {
+    using Microsoft::WRL::ComPtr;
+    const UniqueIdList target(ILCreateFromPathW(widen(item).c_str()));
+    if (!target) throw lastError("送り先 " + item);
+    ComPtr<IShellFolder> parent;
+    PCUITEMID_CHILD child = nullptr;
+    check(SHBindToParent(target.get(), IID_PPV_ARGS(&parent), &child), "送り先 " + item);
+    ComPtr<IDropTarget> drop;
+    if (FAILED(parent->GetUIObjectOf(nullptr, 1, &child, IID_IDropTarget, nullptr, &drop))) return false;
+
+    std::vector<UniqueIdList> lists;
+    std::vector<PCIDLIST_ABSOLUTE> items;
+    for (const std::string& path : paths) {
+        lists.emplace_back(ILCreateFromPathW(widen(path).c_str()));
+        if (!lists.back()) throw lastError(path);
+        items.push_back(lists.back().get());
+    }
+    ComPtr<IDataObject> data;
+    check(SHCreateDataObject(nullptr, static_cast<UINT>(items.size()), reinterpret_cast<PCUITEMID_CHILD_ARRAY>(items.data()),
+                             nullptr, IID_PPV_ARGS(&data)),
+          "送る項目");
+    constexpr DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    DWORD effect = allowed;
+    const POINTL at{0, 0};
+    check(drop->DragEnter(data.Get(), MK_LBUTTON, at, &effect), "送り先 " + item);
+    if (effect == DROPEFFECT_NONE) {
+        drop->DragLeave();
+        throw errorFrom(ERROR_NOT_SUPPORTED, "送り先 " + item);
+    }
+    effect = allowed;
+    check(drop->Drop(data.Get(), MK_LBUTTON, at, &effect), "送り先 " + item);
+    return true;
+}
+
 }  // namespace parcelo::win32

@@ -83,4 +83,18 @@ void Win32Shell::open(const std::string& target) {
     if (!ShellExecuteExW(&request)) throw lastError("開く: " + target);
 }
 
+// Started in its own folder, as from Explorer.
+void Win32Shell::run(const std::string& program, const std::string& arguments) {
+    const std::wstring file = widen(program), parameters = widen(arguments);
+    const std::wstring folder = file.substr(0, file.find_last_of(L'\\') + 1);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI;
+    request.lpFile = file.c_str();
+    request.lpParameters = parameters.c_str();
+    request.lpDirectory = folder.empty() ? nullptr : folder.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&request)) throw lastError("起動: " + program);
+}
+
 }  // namespace parcelo::win32

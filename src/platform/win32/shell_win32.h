@@ -12,6 +12,7 @@ public:
     std::string commandLine() override;
     VersionRecord versionRecord() override;
     void open(const std::string& target) override;
+    void run(const std::string& program, const std::string& arguments) override;
 };
 
 }  // namespace parcelo::win32

@@ -1,0 +1,14 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace parcelo::win32 {
+
+// A real popup menu at the mouse pointer, each item with its text and the shell's small icon of
+// its file; the path of the item chosen, or nothing.
+std::optional<std::string> showPopupMenu(const std::vector<PopupItem>& items);
+
+}  // namespace parcelo::win32
