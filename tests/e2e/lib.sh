@@ -38,9 +38,8 @@ wait_until() {  # what command...
 # hold the pipe open long after the call.
 # drv works the windows on the scenario's desktop; ask only reads the system (special folders, shortcuts),
 # which needs no desktop and still works after the program and its desktop have gone.
-drv() { driver --desktop "$scenario" "$@"; }
-ask() { driver "$@"; }
-driver() {
+drv() { ask --desktop "$scenario" "$@"; }
+ask() {
   "$e2e_dir/wine-run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err" ||
     fail "driver $*: $(cat "$log/driver.err")"
   cat "$log/driver.out"
@@ -69,18 +68,13 @@ write_data_ini() { printf '%s\r\n' "$1" | iconv -f UTF-8 -t CP932 >"${2:-$data_i
 
 # Compares Data.ini byte for byte with the record given in UTF-8.
 expect_data_ini() {
-  [[ -f $data_ini ]] || fail "no Data.ini next to the program"
   write_data_ini "$1" "$log/expected.ini"
   cmp -s "$log/expected.ini" "$data_ini" ||
     fail "Data.ini differs: expected $(od -An -c "$log/expected.ini"), found $(od -An -c "$data_ini")"
 }
 
 # The outer rectangle as Data.ini stores it: width,height,top,left.
-placement_fields() {
-  local left top width height
-  read -r left top width height <<<"$(drv rect frmMain)"
-  echo "$width,$height,$top,$left"
-}
+placement_fields() { drv rect frmMain | awk '{ print $3 "," $4 "," $2 "," $1 }'; }
 
 send_to_folder() { ask special-folder 9; }
 
@@ -91,10 +85,7 @@ host_path() {
 }
 
 # An ordinary file at this Windows path, to send to the program.
-make_program() {
-  mkdir -p "$(dirname "$(host_path "$1")")"
-  cp "$parcelo_exe" "$(host_path "$1")"
-}
+make_program() { install -D "$parcelo_exe" "$(host_path "$1")"; }
 
 # What is in the Send To folder now; expect_send_to_unchanged fails if that has changed since.
 remember_send_to() { ls "$(host_path "$(send_to_folder)")" >"$log/sendto.before"; }
@@ -105,6 +96,7 @@ expect_send_to_unchanged() {  # why it should not have changed
 # Asks for the shortcut name of one sent path and confirms "完了", the main window not showing meanwhile.
 name_shortcut() {  # path name
   drv wait-text 作成 "ショートカット名を入力してください$1" >/dev/null
+  screenshot name_prompt.png 作成
   expect_no_window ParceloMain
   drv set-text 作成 prompt.edit "$2" >/dev/null
   drv press 作成 OK
@@ -185,6 +177,6 @@ list_shows() {  # entry
 view_shows() {  # name...
   local found
   found=$(drv view-items frmMain | LC_ALL=C sort | paste -sd' ')
-  echo "$found"
+  echo "${found:-nothing}"
   [[ $found == "$(printf '%s\n' "$@" | LC_ALL=C sort | paste -sd' ')" ]]
 }

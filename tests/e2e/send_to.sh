@@ -12,8 +12,6 @@ make_program "$second"
 write_data_ini "\"$win_work\",\"\",8100,6600,1500,2250,0,1"
 cp "$data_ini" "$log/Data.ini.before"
 launch_parcelo "$first" "$second"
-drv wait-text 作成 "ショートカット名を入力してください$first" >/dev/null
-screenshot name_prompt.png 作成
 name_shortcut "$first" 'テスト アプリ'
 name_shortcut "$second" 二つ目
 wait_parcelo_exit
