@@ -161,7 +161,6 @@ constexpr BoxControl boxControls[] = {
 };
 
 // A modal box shares its caption with its disabled owner ("Parcelo"): the enabled window wins.
-// An empty class name matches any class.
 // A design's name stands for its caption, on a window that is not a system box (class #32770).
 std::optional<HWND> findTopLevel(const std::wstring& key) {
     const FormDesign* design = designNamed(key);

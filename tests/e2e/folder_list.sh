@@ -25,7 +25,7 @@ wait_until "the new folder in the view" view_shows サブ '新しいﾌｫﾙﾀ
 expect_no_window "#32770"
 screenshot new_folder.png
 
-drv double-click frmMain frmMain.dirDir サブ
+drv double-click frmMain.dirDir サブ
 wait_until "the view moved to サブ" view_shows two.txt 一.txt
 cp "$sub/一.txt" "$sub/外から.lnk"
 drv press frmMain.cmdRef

@@ -168,7 +168,7 @@ expect_layout() {  # [tolerance]
 # The folder list's entries on one line; succeeds when the entry is among them.
 list_shows() {  # entry
   local items
-  items=$(drv items frmMain frmMain.dirDir)
+  items=$(drv items frmMain.dirDir)
   echo "${items//$'\n'/|}"
   grep -Fxq -- "$1" <<<"$items"
 }
