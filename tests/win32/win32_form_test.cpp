@@ -152,7 +152,7 @@ TEST_F(Win32Dialog, ShownModalItHoldsTheOtherWindowsAndItsCloseBoxEndsOnlyItself
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "a dialog's end is not the program's";
 }
 
-// Points of each client area where no control stands, and one inside a label beside its text.
+// Points of each client area where no control stands: on the window, beside a label's text, inside a frame.
 struct Showing {
     const FormDesign& design;
     std::vector<POINT> bare;  // twips
