@@ -95,13 +95,13 @@ private:
     const FormDesign& design_;
     FormEvents& events_;
     Dialogs& dialogs_;
-    // Declared before the window, so that they outlive it.
+    // Declared before the window, so that they outlive it, even when the constructor fails half way.
     UniqueBrush background_;
     UniqueFont font_;
     int fontHeight_ = 0;
+    std::vector<std::unique_ptr<ChildWindow>> children_;
     UniqueWindow window_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    std::vector<std::unique_ptr<ChildWindow>> children_;
     HWND lastFocus_ = nullptr;
     int pendingShow_ = SW_SHOWNORMAL;
     std::vector<HWND> disabledByModal_;
