@@ -4,23 +4,22 @@
 . "$(dirname "$0")/lib.sh"
 
 start_parcelo
-drv command Parcelo 2011
-drv wait-text バージョン情報 'Parcelo Version0.24' >"$work/log/about.tsv"
-client=$(drv client バージョン情報)
-read -r width height _ <<<"$client"
+drv command frmMain.mnuVer
+drv wait-text frmAbout 'Parcelo Version0.24' >"$log/about.tsv"
+read -r width height _ <<<"$(drv client frmAbout)"
 expect_equal "client area of the box (width, height in twips)" "5535 1725" "$width $height"
-grep -q $'\tCopyright (C) 2026 Quorval\t' "$work/log/about.tsv" || fail "no copyright line: $(cat "$work/log/about.tsv")"
-for address in http://example.com parcelo@example.com; do
-  flags=$(awk -F'\t' -v a="$address" '$2 == "Edit" && $3 == a { print $9 }' "$work/log/about.tsv")
-  expect_equal "address box $address (visible, enabled, no tab stop)" VE- "$flags"
-done
-screenshot about_box.png バージョン情報
-drv press バージョン情報 OK
-drv wait-gone バージョン情報
+about() { awk -F'\t' -v name="frmAbout.$1" '$1 == name { print $2 "|" $3 "|" $9 }' "$log/about.tsv"; }
+[[ $(about lblCopyright) == *'|Copyright (C) 2026 Quorval|'* ]] || fail "no copyright line: $(cat "$log/about.tsv")"
+# Edit boxes, visible and enabled, without a tab stop.
+expect_equal "web address box" 'Edit|http://example.com|VE-' "$(about txtURL)"
+expect_equal "mail address box" 'Edit|parcelo@example.com|VE-' "$(about txtMail)"
+screenshot about_box.png frmAbout
+drv press frmAbout.cmdOK
+drv wait-gone frmAbout
 
-drv command Parcelo 2011
-drv wait-text バージョン情報 'Parcelo Version0.24' >/dev/null
-drv close バージョン情報 >/dev/null
-drv wait-gone バージョン情報
-drv close Parcelo >/dev/null
-wait_parcelo_exit
+drv command frmMain.mnuVer
+drv wait-text frmAbout 'Parcelo Version0.24' >/dev/null
+screenshot about_box_again.png frmAbout
+drv close frmAbout >/dev/null
+drv wait-gone frmAbout
+close_parcelo

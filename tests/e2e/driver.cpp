@@ -1,5 +1,8 @@
 // Finds Parcelo's windows from outside and works them as a person would, for the end-to-end scenarios.
 // Usage: parcelo_driver [--desktop NAME] COMMAND ARGS...; exit 0 on success, else a message on stderr.
+// A window is named by its caption or by its design ("frmOpt"); a control by its caption or by its name
+// ("frmOpt.txtPath", "prompt.edit"); a menu item by its name ("frmMain.mnuVer"). Names are turned into the
+// ids the program gives, by the program's own rule, from the designs it is built from.
 #include <windows.h>
 #include <shlobj.h>
 #include <commctrl.h>
@@ -12,7 +15,15 @@
 #include <string_view>
 #include <vector>
 
+#include "about/frmAbout_design.h"
+#include "mainwindow/frmMain_design.h"
+#include "options/frmOpt_design.h"
+#include "platform/control_ids.h"
+#include "platform/win32/resources/resource.h"
+
 namespace {
+
+using parcelo::FormDesign;
 
 constexpr DWORD defaultTimeoutMs = 15000;
 
@@ -73,14 +84,91 @@ std::wstring escaped(std::wstring_view text) {
     return result;
 }
 
+std::wstring wide(std::string_view utf8) {
+    std::wstring text(utf8.size(), L'\0');
+    text.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), text.data(), int(text.size())));
+    return text;
+}
+
+const FormDesign* const designs[] = {&parcelo::frmMainDesign, &parcelo::frmOptDesign, &parcelo::frmAboutDesign};
+
+const FormDesign* designNamed(std::wstring_view name) {
+    for (const FormDesign* design : designs)
+        if (wide(design->name) == name) return design;
+    return nullptr;
+}
+
+// The design a name such as "frmMain.cmdCr" belongs to, or null for any other text.
+const FormDesign* designOf(std::wstring_view name) {
+    const size_t dot = name.find(L'.');
+    return dot == std::wstring_view::npos ? nullptr : designNamed(name.substr(0, dot));
+}
+
+// A control or menu command of a design and the id the program gives it.
+struct NamedId {
+    std::wstring name;  // "frmMain.cmdCr"
+    int id;
+    bool isControl;
+    std::wstring container;  // a control's: the window's name or the containing control's
+};
+
+// Everything of a design that has an id of its own: controls and the menu items that are commands
+// (no separators, no menu-bar entries that open a drop-down).
+std::vector<NamedId> namedIds(const FormDesign& design) {
+    const std::wstring form = wide(design.name);
+    std::vector<NamedId> ids;
+    for (const parcelo::ControlDesign& c : design.controls)
+        ids.push_back({form + L'.' + wide(c.name), parcelo::controlId(c), true,
+                       c.container.empty() ? form : form + L'.' + wide(c.container)});
+    const auto& menu = design.menu;
+    for (size_t i = 0; i < menu.size(); ++i) {
+        const bool opensDropDown = menu[i].level == 1 && i + 1 < menu.size() && menu[i + 1].level == 2;
+        if (menu[i].caption != "-" && !opensDropDown)
+            ids.push_back({form + L'.' + wide(menu[i].name), parcelo::menuItemId(i), false, {}});
+    }
+    return ids;
+}
+
+// The one entry of the design with this name, or with this id; an id the design gives twice names nothing
+// a test could rely on, and is refused.
+template <typename Matches>
+std::optional<NamedId> namedId(const FormDesign& design, Matches matches) {
+    const std::vector<NamedId> ids = namedIds(design);
+    const auto found = std::find_if(ids.begin(), ids.end(), matches);
+    if (found == ids.end()) return std::nullopt;
+    for (const NamedId& other : ids)
+        if (other.id == found->id && other.name != found->name)
+            throw Failure{found->name + L" and " + other.name + L" have the same id " + std::to_wstring(found->id)};
+    return *found;
+}
+
+NamedId requireNamed(const std::wstring& name) {
+    const FormDesign* design = designOf(name);
+    const auto named = design ? namedId(*design, [&](const NamedId& n) { return n.name == name; }) : std::nullopt;
+    if (!named) throw Failure{L"no control or menu command " + name + L" in the designs"};
+    return *named;
+}
+
+// Controls of the boxes that have no design: Parcelo's prompt box and the system's dialogs.
+struct BoxControl {
+    std::wstring_view name;
+    int id;
+};
+constexpr BoxControl boxControls[] = {
+    {L"prompt.edit", IDC_PROMPT_EDIT},
+    {L"open.fileName", 1148},  // the open-file dialog's file name box (cmb13)
+    {L"browse.tree", 14145},   // the folder-browse dialog's tree, as on Windows
+};
+
 // A modal box shares its caption with its disabled owner ("Parcelo"): the enabled window wins.
-// An empty class name matches any class.
-std::optional<HWND> findTopLevel(const std::wstring& caption, const std::wstring& windowClass = {}) {
+// A design's name stands for its caption, on a window that is not a system box (class #32770).
+std::optional<HWND> findTopLevel(const std::wstring& key) {
+    const FormDesign* design = designNamed(key);
     struct Search {
-        const std::wstring& caption;
-        const std::wstring& windowClass;
+        std::wstring caption;
+        bool designed;
         HWND enabled = nullptr, disabled = nullptr;
-    } search{caption, windowClass};
+    } search{design ? wide(design->caption) : key, design != nullptr};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(param);
@@ -89,7 +177,7 @@ std::optional<HWND> findTopLevel(const std::wstring& caption, const std::wstring
             wchar_t className[256] = {};
             GetClassNameW(window, className, 256);
             if (!IsWindowVisible(window) || s.caption != text) return TRUE;
-            if (!s.windowClass.empty() && s.windowClass != className) return TRUE;
+            if (s.designed && std::wstring_view(className) == L"#32770") return TRUE;
             if (!IsWindowEnabled(window)) {
                 if (!s.disabled) s.disabled = window;
                 return TRUE;
@@ -103,8 +191,8 @@ std::optional<HWND> findTopLevel(const std::wstring& caption, const std::wstring
     return std::nullopt;
 }
 
-HWND requireWindow(const std::wstring& caption, DWORD timeoutMs = defaultTimeoutMs, const std::wstring& windowClass = {}) {
-    if (auto window = poll(timeoutMs, [&] { return findTopLevel(caption, windowClass); })) return *window;
+HWND requireWindow(const std::wstring& caption, DWORD timeoutMs = defaultTimeoutMs) {
+    if (auto window = poll(timeoutMs, [&] { return findTopLevel(caption); })) return *window;
     throw Failure{L"no visible window \"" + caption + L"\" within " + std::to_wstring(timeoutMs) + L" ms"};
 }
 
@@ -115,7 +203,10 @@ std::wstring twipsFields(const RECT& r, UINT dpi) {
            std::to_wstring(twips(r.right - r.left, dpi)) + L'\t' + std::to_wstring(twips(r.bottom - r.top, dpi));
 }
 
-void listChildren(HWND parent, int parentId, UINT dpi) {
+// The children at any depth, one a line: id, class, text, place and size in twips in the container, the
+// container's id, and flags. In a window of a design, the design's controls show their names for ids,
+// the window its design's name: "frmMain.cmdCr" in "frmMain.Picture1" in "frmMain".
+void listChildren(HWND parent, const std::wstring& parentLabel, const FormDesign* design, UINT dpi) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r;
         GetWindowRect(child, &r);
@@ -126,10 +217,22 @@ void listChildren(HWND parent, int parentId, UINT dpi) {
         const std::wstring flags{(style & WS_VISIBLE) ? L'V' : L'-', (style & WS_DISABLED) ? L'-' : L'E',
                                  (style & WS_TABSTOP) ? L'T' : L'-'};
         const int id = GetDlgCtrlID(child);
-        printFields(std::to_wstring(id), std::wstring(className), escaped(windowText(child)), twipsFields(r, dpi),
-                    std::to_wstring(parentId), flags);
-        listChildren(child, id, dpi);
+        std::wstring label = std::to_wstring(id);
+        if (design) {
+            const auto named = namedId(*design, [&](const NamedId& n) {
+                return n.isControl && n.id == id && n.container == parentLabel;
+            });
+            if (named) label = named->name;
+        }
+        printFields(label, std::wstring(className), escaped(windowText(child)), twipsFields(r, dpi), parentLabel,
+                    flags);
+        listChildren(child, label, design, dpi);
     }
+}
+
+void listControls(HWND window, const std::wstring& windowKey) {
+    const FormDesign* design = designNamed(windowKey);
+    listChildren(window, design ? windowKey : L"0", design, GetDpiForWindow(window));
 }
 
 // Wine keeps menus in the process that made them, and a list view's texts live there too:
@@ -164,12 +267,11 @@ std::wstring showState(HWND window) {
     return L"normal";
 }
 
-// The first child, at any depth, with this ID ("#1") or this caption.
-HWND findChild(HWND parent, const std::wstring& key) {
+// The first child, at any depth, that shows this text or has this id.
+HWND findChild(HWND parent, const std::wstring& text, int id = 0) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const bool byId = key.size() > 1 && key[0] == L'#';
-        if (byId ? std::to_wstring(GetDlgCtrlID(child)) == key.substr(1) : windowText(child) == key) return child;
-        if (HWND found = findChild(child, key)) return found;
+        if (id ? GetDlgCtrlID(child) == id : windowText(child) == text) return child;
+        if (HWND found = findChild(child, text, id)) return found;
     }
     return nullptr;
 }
@@ -202,8 +304,22 @@ DWORD timeoutArg(const std::vector<std::wstring>& args, size_t index) {
     return args.size() > index ? DWORD(number(args[index])) : defaultTimeoutMs;
 }
 
+// A control by its name or, failing that, by its caption.
+HWND findControl(HWND window, const std::wstring& key) {
+    if (designOf(key)) {
+        const NamedId control = requireNamed(key);
+        if (!control.isControl) throw Failure{key + L" is a menu command, not a control"};
+        // A design's control is the child with its id of its container: the window or a control of the design.
+        const HWND parent = designOf(control.container) ? findControl(window, control.container) : window;
+        return parent ? GetDlgItem(parent, control.id) : nullptr;
+    }
+    for (const BoxControl& box : boxControls)
+        if (box.name == key) return findChild(window, {}, box.id);
+    return findChild(window, key);
+}
+
 HWND requireChild(HWND window, const std::wstring& key) {
-    if (HWND child = findChild(window, key)) return child;
+    if (HWND child = findControl(window, key)) return child;
     throw Failure{L"no control " + key + L" in the window"};
 }
 
@@ -276,8 +392,11 @@ void need(const std::vector<std::wstring>& args, size_t count, const wchar_t* us
     if (args.size() < count) throw Failure{std::wstring(L"usage: ") + usage};
 }
 
-void run(const std::vector<std::wstring>& args) {
+void run(std::vector<std::wstring> args) {
     need(args, 1, L"parcelo_driver [--desktop NAME] COMMAND ARGS...");
+    // "press frmOpt.cmdOK" is "press frmOpt frmOpt.cmdOK": a control's or menu item's name says its window.
+    if (const FormDesign* design = args.size() > 1 ? designOf(args[1]) : nullptr)
+        args.insert(args.begin() + 1, wide(design->name));
     const std::wstring& command = args[0];
     if (command == L"special-folder") {
         need(args, 2, L"special-folder CSIDL");
@@ -317,7 +436,7 @@ void run(const std::vector<std::wstring>& args) {
             return std::nullopt;
         });
         if (!window) throw Failure{L"no window \"" + caption + L"\" showing \"" + args[2] + L"\""};
-        listChildren(*window, 0, GetDpiForWindow(*window));
+        listControls(*window, caption);
         return;
     }
     if (command == L"wait-gone") {
@@ -327,8 +446,7 @@ void run(const std::vector<std::wstring>& args) {
     }
     if (command == L"wait-window") {
         wchar_t handle[32];
-        const std::wstring windowClass = args.size() > 3 ? args[3] : L"";
-        swprintf(handle, 32, L"%p", static_cast<void*>(requireWindow(caption, timeoutArg(args, 2), windowClass)));
+        swprintf(handle, 32, L"%p", static_cast<void*>(requireWindow(caption, timeoutArg(args, 2))));
         printLine(handle);
         return;
     }
@@ -341,7 +459,7 @@ void run(const std::vector<std::wstring>& args) {
     const HWND window = requireWindow(caption);
     const UINT dpi = GetDpiForWindow(window);
     if (command == L"controls") {
-        listChildren(window, 0, dpi);
+        listControls(window, caption);
     } else if (command == L"menu") {
         if (!GetMenu(window)) throw Failure{L"window \"" + caption + L"\" has no menu bar"};
         write(STD_OUTPUT_HANDLE, probeLines(window, nullptr));
@@ -423,8 +541,10 @@ void run(const std::vector<std::wstring>& args) {
         SendMessageTimeoutW(requireChild(window, args[2]), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, defaultTimeoutMs, &state);
         printLine(state == BST_CHECKED ? L"1" : L"0");
     } else if (command == L"command") {
-        need(args, 3, L"command CAPTION MENU-ID");
-        PostMessageW(window, WM_COMMAND, WPARAM(number(args[2])), 0);
+        need(args, 3, L"command WINDOW MENU-ITEM");
+        const NamedId item = requireNamed(args[2]);
+        if (item.isControl) throw Failure{args[2] + L" is a control, not a menu item"};
+        PostMessageW(window, WM_COMMAND, WPARAM(item.id), 0);
     } else if (command == L"items") {
         // The entries of a list box, one a line.
         need(args, 3, L"items CAPTION CONTROL");
@@ -442,7 +562,7 @@ void run(const std::vector<std::wstring>& args) {
         const size_t bytes = (args[2].size() + 1) * sizeof(wchar_t);
         RemoteBuffer path(window, bytes);
         path.write(args[2].c_str(), bytes);
-        const HWND tree = requireChild(window, L"#14145");  // the dialog's tree, as on Windows
+        const HWND tree = requireChild(window, L"browse.tree");
         // The dialog fills its tree after it shows, and selects nothing before.
         const auto selected = poll(defaultTimeoutMs, [&]() -> std::optional<std::wstring> {
             DWORD_PTR ignored = 0;

@@ -1,9 +1,12 @@
 #include "platform/portable/memory_form.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/drive_text.h"
+#include "core/keyboard.h"
 #include "core/option_group.h"
+#include "core/tab_order.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
@@ -109,8 +112,24 @@ void MemoryForm::unload() {
 
 MemoryControl& MemoryForm::memoryControl(std::string_view name) {
     const auto found = controls_.find(name);
-    if (found == controls_.end()) throw PlatformError(0, "no control " + std::string(name));
+    if (found == controls_.end()) throw std::logic_error("no control " + std::string(name));
     return *found->second;
+}
+
+MemoryControl& MemoryForm::ofKind(std::string_view name, ControlKind kind, ControlKind orKind) {
+    MemoryControl& control = memoryControl(name);
+    const auto design = std::find_if(design_.controls.begin(), design_.controls.end(),
+                                     [&](const ControlDesign& c) { return c.name == name; });
+    if (design->kind != kind && design->kind != orKind) throw std::logic_error(std::string(name) + " is of another kind");
+    return control;
+}
+
+void MemoryForm::pressTab(bool forward) {
+    const auto canFocus = [&](const ControlDesign& c) {
+        return isTabStop(design_.controls, c, [&](std::string_view n) { return memoryControl(n).checked(); }) &&
+               memoryControl(c.name).enabled();
+    };
+    focused_ = nextInTabOrder(design_.controls, focused_, forward, canFocus);
 }
 
 void MemoryForm::setState(WindowState state) {

@@ -89,13 +89,19 @@ public:
     MemoryForm& operator=(const MemoryForm&) = delete;
 
     MemoryControl& memoryControl(std::string_view name);
-    Control& control(std::string_view name) override { return driveList(name); }
-    DriveList& driveList(std::string_view name) override { return memoryControl(name); }
-    FolderList& folderList(std::string_view name) override { return memoryControl(name); }
-    FolderView& folderView(std::string_view name) override { return memoryControl(name); }
-    Toggle& toggle(std::string_view name) override { return memoryControl(name); }
-    ReportList& reportList(std::string_view name) override { return memoryControl(name); }
+    Control& control(std::string_view name) override { return static_cast<DriveList&>(memoryControl(name)); }
+    DriveList& driveList(std::string_view name) override { return ofKind(name, ControlKind::DriveList); }
+    FolderList& folderList(std::string_view name) override { return ofKind(name, ControlKind::FolderList); }
+    FolderView& folderView(std::string_view name) override { return ofKind(name, ControlKind::FolderView); }
+    Toggle& toggle(std::string_view name) override {
+        return ofKind(name, ControlKind::OptionButton, ControlKind::CheckBox);
+    }
+    ReportList& reportList(std::string_view name) override { return ofKind(name, ControlKind::ReportList); }
     const FormDesign& design() const { return design_; }
+
+    // Tab and Shift+Tab, over the controls that are tab stops and enabled.
+    void pressTab(bool forward);
+    std::string_view focused() const { return focused_; }
 
     // What a person's click does: a button raises Click, a check box turns over, an option button
     // is selected.
@@ -132,6 +138,10 @@ public:
 
 private:
     friend class MemoryUi;
+    // Asking for a control as what it is not is a programming error, as on the screen.
+    MemoryControl& ofKind(std::string_view name, ControlKind kind, ControlKind orKind);
+    MemoryControl& ofKind(std::string_view name, ControlKind kind) { return ofKind(name, kind, kind); }
+
     const FormDesign& design_;
     FormEvents& events_;
     MemoryUi* ui_ = nullptr;
@@ -143,6 +153,7 @@ private:
     bool visible_ = false;
     bool loaded_ = true;
     bool ended_ = false;
+    std::string_view focused_;
 };
 
 class MemoryUi : public Ui {

@@ -8,8 +8,8 @@
 #include "platform/win32/folder_view_win32.h"
 #include "platform/win32/form_win32.h"
 #include "platform/win32/link_box_win32.h"
-#include "platform/win32/resources/resource.h"
 #include "platform/win32/toggle_win32.h"
+#include "platform/win32/window_class_win32.h"
 
 namespace parcelo::win32 {
 namespace {
@@ -62,9 +62,7 @@ public:
             break;
         case ControlKind::Picture:
             create(L"STATIC", SS_ICON | SS_CENTERIMAGE | group, 0, parent);
-            icon_.reset(static_cast<HICON>(
-                LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PARCELO), IMAGE_ICON, 32, 32, 0)));
-            SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+            SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(programIcon(32)), 0);
             place();
             break;
         case ControlKind::Frame:
@@ -91,8 +89,6 @@ public:
 
 private:
     bool isContainer() const { return design_.kind == ControlKind::Panel || design_.kind == ControlKind::Frame; }
-
-    UniqueIcon icon_;
 };
 
 }  // namespace
@@ -102,7 +98,13 @@ void ChildWindow::create(const wchar_t* windowClass, DWORD style, DWORD exStyle,
                             0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(design_))),
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) throw lastError("コントロールの作成");
+    window_.reset(hwnd_);
     applyDpi();
+}
+
+void ChildWindow::destroyWindow() {
+    window_.reset();
+    hwnd_ = nullptr;
 }
 
 void ChildWindow::place() {

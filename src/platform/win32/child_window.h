@@ -5,13 +5,14 @@
 #include <string>
 
 #include "platform/form.h"
+#include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {
 
 class Win32Form;
 
-// A control of a form as the window procedure sees it.
+// A control of a form as the window procedure sees it. It owns its window, which goes with it.
 class ChildWindow {
 public:
     ChildWindow(Win32Form& form, const ControlDesign& design) : form_(form), design_(design), rect_(design.rect) {}
@@ -33,13 +34,18 @@ public:
 
 protected:
     void create(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent);
+    // For a control whose own GDI objects must outlive its window: destroys the window first.
+    void destroyWindow();
     // Moves the window to its twips rectangle.
     virtual void place();
 
     Win32Form& form_;
     const ControlDesign& design_;
-    HWND hwnd_ = nullptr;
+    HWND hwnd_ = nullptr;  // the window that window_ owns
     TwipsRect rect_;
+
+private:
+    UniqueWindow window_;
 };
 
 // The operations every control shares, on top of the interface the handlers see.

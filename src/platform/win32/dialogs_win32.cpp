@@ -14,7 +14,7 @@ struct PromptState {
     std::wstring prompt, caption, text;
 };
 
-INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
+INT_PTR handlePrompt(HWND dialog, UINT message, WPARAM w, LPARAM l) {
     auto* state = reinterpret_cast<PromptState*>(GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
@@ -42,6 +42,16 @@ INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
         break;
     }
     return FALSE;
+}
+
+// No exception may reach the system's dialog loop: a text that cannot be kept ends the box as Cancel does.
+INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
+    try {
+        return handlePrompt(dialog, message, w, l);
+    } catch (...) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,8 @@
 namespace parcelo::win32 {
 
 // A top-level window realised from its design table: real child controls, a real menu bar,
-// twips converted at the window's DPI.
+// twips converted at the window's DPI. Its parts live in files of their own: geometry and DPI
+// (form_geometry_win32.cpp), keyboard (keyboard_win32.cpp), modal showing and the loops (message_loop_win32.cpp).
 class Win32Form : public Form {
 public:
     Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dialogs);
@@ -43,11 +45,15 @@ public:
     void endProgram() override;
     bool ended() const override { return ended_; }
 
+    // The form a window of the thread belongs to; null for any other window.
+    static Win32Form* of(HWND window);
+
     // What the controls need of their window.
     const FormDesign& design() const { return design_; }
     HWND hwnd() const { return window_.get(); }
     void raise(std::string_view source, Event event);
     void reportFailure(const std::exception& failure);
+    Dialogs& dialogs() const { return dialogs_; }
     int toPixels(Twips twips) const;
     Twips toTwips(int pixels) const;
     HFONT font() const { return font_.get(); }
@@ -62,33 +68,40 @@ private:
 
     template <class Interface>
     Interface& find(std::string_view name) {
-        for (auto& child : children_)
-            if (child->design().name == name) return dynamic_cast<Interface&>(*child);
-        throw PlatformError(ERROR_NOT_FOUND, "コントロール " + std::string(name));
+        for (auto& child : children_) {
+            if (child->design().name != name) continue;
+            if (auto* found = dynamic_cast<Interface*>(child.get())) return *found;
+            throw std::logic_error("コントロール " + std::string(name) + " はその種類ではありません");
+        }
+        throw std::logic_error("コントロール " + std::string(name) + " は " + std::string(design_.name) + " にありません");
     }
+    ChildWindow& child(std::string_view name) { return dynamic_cast<ChildWindow&>(find<Control>(name)); }
     ChildWindow* childOf(HWND window) const;
+    // The controls go before their window, the shell's folder view first, each while its parent exists.
+    void releaseChildren();
     TwipsRect toTwips(const RECT& r) const;
-    void buildMenu();
     void applyDpi();
+    void placeAtDesign();
+    HBRUSH backgroundOf(const ChildWindow& child, HDC dc) const;
+    bool isDialog() const { return design_.border == Border::FixedDialog; }
+    // Keyboard.
     void moveFocus(bool forward);
     bool canTakeFocus(const ControlDesign& c);
-    bool isMenuAccessKey(wchar_t key) const;
-    bool isDialog() const { return design_.border == Border::FixedDialog; }
-    void placeAtDesign();
+    LRESULT defaultButtonId();
+    void pressCancel();
     // Gives the other windows their input back.
     void endModal();
-    int buttonId(unsigned flag) const;
-    bool drawsOnWindowBackground(const ChildWindow& child) const;
 
     const FormDesign& design_;
     FormEvents& events_;
     Dialogs& dialogs_;
-    UniqueWindow window_;
+    // Declared before the window, so that they outlive it, even when the constructor fails half way.
     UniqueBrush background_;
     UniqueFont font_;
     int fontHeight_ = 0;
-    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::vector<std::unique_ptr<ChildWindow>> children_;
+    UniqueWindow window_;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HWND lastFocus_ = nullptr;
     int pendingShow_ = SW_SHOWNORMAL;
     std::vector<HWND> disabledByModal_;

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/form_win32.h"
 
 namespace parcelo::win32 {
@@ -63,7 +64,10 @@ Win32LinkBox::Win32LinkBox(Win32Form& form, const ControlDesign& design, HWND pa
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-Win32LinkBox::~Win32LinkBox() { RemoveWindowSubclass(hwnd_, subclassProc, 1); }
+Win32LinkBox::~Win32LinkBox() {
+    RemoveWindowSubclass(hwnd_, subclassProc, 1);
+    destroyWindow();  // while its font, brush and cursor still exist
+}
 
 HBRUSH Win32LinkBox::onColor(HDC dc) {
     SetTextColor(dc, linkText);
@@ -91,8 +95,10 @@ LRESULT CALLBACK Win32LinkBox::subclassProc(HWND window, UINT message, WPARAM w,
         }
         break;
     case WM_LBUTTONDBLCLK:
-        box->form_.raise(box->design_.name, Event::DblClick);
-        return 0;
+        return guardCallback(box->form_.dialogs(), LRESULT{0}, [&] {
+            box->form_.raise(box->design_.name, Event::DblClick);
+            return LRESULT{0};
+        });
     }
     return DefSubclassProc(window, message, w, l);
 }

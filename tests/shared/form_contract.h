@@ -1,0 +1,170 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/form.h"
+
+namespace parcelo::test {
+
+// What every platform's forms do, whichever realises them. A harness gives the platform's part:
+//   std::unique_ptr<Form> create(const FormDesign&, FormEvents&);
+//   void duringModal(std::function<void()> act);  // act runs inside the next modal showing
+//   void click(Form&, std::string_view name);       // a person's click
+//   void pressTab(Form&, bool forward);
+//   std::string focused(Form&);                     // empty when no control has the focus
+
+inline constexpr ControlDesign contractControls[] = {
+    // name      kind                       container  caption      left   top  width height tab
+    {"lblName", ControlKind::Label,        "",        "名前(&N):", { 120,  120, 1200, 255}, 0},
+    {"txtName", ControlKind::TextBox,      "",        "",          {1440,  120, 2400, 270}, 1},
+    {"fraKind", ControlKind::Frame,        "",        "種類",      { 120,  600, 3720, 1455}, 2},
+    {"optA",    ControlKind::OptionButton, "fraKind", "A(&A)",     { 120,  360, 1455, 255}, 3, control_flag::checked},
+    {"optB",    ControlKind::OptionButton, "fraKind", "B(&B)",     { 120,  720, 1455, 255}, 4},
+    {"optC",    ControlKind::OptionButton, "fraKind", "ｼｰ(&C)",    { 120, 1080, 1455, 255}, 5},
+    {"chkOn",   ControlKind::CheckBox,     "",        "入れる(&O)", { 120, 2160, 3000, 255}, 6},
+    {"cmdOK",   ControlKind::Button,       "",        "OK",        {4080,  120, 1215, 300}, 7, control_flag::defaultButton},
+    {"cmdCan",  ControlKind::Button,       "",        "Cancel",    {4080,  480, 1215, 300}, 8, control_flag::cancelButton},
+};
+
+inline const FormDesign contractDesign{"frmContract", "契約", Border::FixedDialog, {0, 0, 5520, 2640},
+                                       {192, 192, 192}, contractControls, {}};
+
+using Raised = std::vector<std::pair<std::string, Event>>;
+
+struct Recorder : FormEvents {
+    void onEvent(std::string_view source, Event event) override {
+        if (event != Event::Resize) raised.emplace_back(source, event);
+    }
+    Raised raised;
+};
+
+template <class Harness>
+class FormContract : public testing::Test {
+protected:
+    Harness harness;
+    Recorder events;
+    std::unique_ptr<Form> form = harness.create(contractDesign, events);
+};
+
+TYPED_TEST_SUITE_P(FormContract);
+
+TYPED_TEST_P(FormContract, ShowsHidesAndUnloads) {
+    Form& form = *this->form;
+    const struct {
+        void (Form::*step)();
+        bool visible, loaded;
+    } steps[] = {
+        {&Form::show, true, true}, {&Form::hide, false, true}, {&Form::show, true, true}, {&Form::unload, false, false},
+    };
+    EXPECT_FALSE(form.visible()) << "created hidden";
+    for (const auto& s : steps) {
+        (form.*s.step)();
+        EXPECT_EQ(form.visible(), s.visible);
+        EXPECT_EQ(form.loaded(), s.loaded);
+    }
+    EXPECT_EQ(this->events.raised, (Raised{{"Form", Event::Unload}}));
+}
+
+TYPED_TEST_P(FormContract, ShownModalReturnsOnceHiddenOrUnloadedFromInside) {
+    const struct {
+        void (Form::*end)();
+        bool loadedAfter;
+    } cases[] = {{&Form::hide, true}, {&Form::unload, false}};
+    for (const auto& c : cases) {
+        bool visibleInside = false;
+        this->harness.duringModal([&] {
+            visibleInside = this->form->visible();
+            (this->form.get()->*c.end)();
+        });
+        this->form->showModal();
+        EXPECT_TRUE(visibleInside);
+        EXPECT_FALSE(this->form->visible());
+        EXPECT_EQ(this->form->loaded(), c.loadedAfter);
+    }
+}
+
+TYPED_TEST_P(FormContract, AnOptionSelectedClearsTheOthersOfItsGroupAndRaisesClickWhoeverSelectsIt) {
+    Form& form = *this->form;
+    const struct {
+        std::string_view name;
+        bool byPerson;  // else the program sets it to `to`
+        bool to;
+        bool a, b, c, on;  // what each then shows
+        std::vector<std::string> clicks;
+    } steps[] = {
+        {"optB", false, true, false, true, false, false, {"optB"}},
+        {"optC", true, true, false, false, true, false, {"optC"}},
+        {"optC", false, true, false, false, true, false, {}},  // already selected: nothing happens
+        {"chkOn", true, true, false, false, true, true, {"chkOn"}},
+        {"chkOn", true, false, false, false, true, false, {"chkOn"}},
+        {"chkOn", false, true, false, false, true, true, {"chkOn"}},
+        {"chkOn", false, true, false, false, true, true, {}},
+    };
+    for (const auto& s : steps) {
+        this->events.raised.clear();
+        if (s.byPerson) this->harness.click(form, s.name);
+        else form.toggle(s.name).setChecked(s.to);
+        EXPECT_EQ((std::vector<bool>{form.toggle("optA").checked(), form.toggle("optB").checked(),
+                                     form.toggle("optC").checked(), form.toggle("chkOn").checked()}),
+                  (std::vector<bool>{s.a, s.b, s.c, s.on})) << s.name;
+        Raised clicks;
+        for (const std::string& c : s.clicks) clicks.emplace_back(c, Event::Click);
+        EXPECT_EQ(this->events.raised, clicks) << s.name;
+    }
+}
+
+TYPED_TEST_P(FormContract, TabFollowsTheTabNumbersOverEnabledStopsAndTheSelectedOption) {
+    Form& form = *this->form;
+    form.control("cmdCan").setEnabled(false);
+    form.show();
+    const struct {
+        bool forward;
+        std::string_view focused;
+    } presses[] = {
+        {true, "txtName"}, {true, "optA"}, {true, "chkOn"}, {true, "cmdOK"}, {true, "txtName"}, {false, "cmdOK"},
+    };
+    for (const auto& p : presses) {
+        this->harness.pressTab(form, p.forward);
+        EXPECT_EQ(this->harness.focused(form), p.focused) << (p.forward ? "Tab" : "Shift+Tab");
+    }
+}
+
+TYPED_TEST_P(FormContract, TextAndEnabledStateReadBackAsSet) {
+    Form& form = *this->form;
+    for (const ControlDesign& c : contractControls) {
+        Control& control = form.control(c.name);
+        EXPECT_EQ(control.text(), c.caption) << c.name;
+        const std::string text = "名前 & ﾃｽﾄ " + std::string(c.name);
+        control.setText(text);
+        EXPECT_EQ(control.text(), text) << c.name;
+        EXPECT_TRUE(control.enabled()) << c.name;
+        control.setEnabled(false);
+        EXPECT_FALSE(control.enabled()) << c.name;
+    }
+}
+
+TYPED_TEST_P(FormContract, AControlNotInTheDesignOrAskedForAsAnotherKindIsAProgrammingError) {
+    Form& form = *this->form;
+    const std::function<void()> asks[] = {
+        [&] { form.control("txtNmae"); },     [&] { form.toggle("optD"); },
+        [&] { form.driveList("driDri"); },    [&] { form.folderList("dirDir"); },
+        [&] { form.folderView("webMain"); },  [&] { form.toggle("txtName"); },
+        [&] { form.toggle("cmdOK"); },        [&] { form.driveList("chkOn"); },
+        [&] { form.folderList("lblName"); },  [&] { form.folderView("fraKind"); },
+    };
+    for (size_t i = 0; i < std::size(asks); ++i) EXPECT_THROW(asks[i](), std::logic_error) << "ask " << i;
+}
+
+REGISTER_TYPED_TEST_SUITE_P(FormContract, ShowsHidesAndUnloads, ShownModalReturnsOnceHiddenOrUnloadedFromInside,
+                            AnOptionSelectedClearsTheOthersOfItsGroupAndRaisesClickWhoeverSelectsIt,
+                            TabFollowsTheTabNumbersOverEnabledStopsAndTheSelectedOption,
+                            TextAndEnabledStateReadBackAsSet,
+                            AControlNotInTheDesignOrAskedForAsAnotherKindIsAProgrammingError);
+
+}  // namespace parcelo::test

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "about/frmAbout_design.h"
+#include "core/keyboard.h"
+#include "core/tab_order.h"
+#include "mainwindow/frmMain_design.h"
+#include "options/frmOpt_design.h"
+
+namespace parcelo {
+namespace {
+
+struct TabCase {
+    std::string_view from;
+    bool forward;
+    std::string_view to;
+};
+
+bool focusable(const ControlDesign& c) {
+    return isTabStop(frmMainDesign.controls, c, [](std::string_view) { return false; });
+}
+
+TEST(TabOrder, FollowsTheTabNumbersAcrossTheWindowAndThePanel) {
+    const TabCase cases[] = {
+        {"dirDir", true, "webMain"},   {"webMain", true, "cmdEx"},  {"cmdOpen", true, "txtName"},
+        {"txtName", true, "cmdRef"},   {"cmdOpt", true, "driDri"},  {"driDri", true, "cmdFopen"},
+        {"cmdFopen", true, "dirDir"},  {"dirDir", false, "cmdFopen"}, {"cmdRef", false, "txtName"},
+        {"cmdEx", false, "webMain"},   {"", true, "dirDir"},        {"", false, "cmdFopen"},
+    };
+    for (const TabCase& c : cases)
+        EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, c.from, c.forward, focusable), c.to)
+            << c.from << (c.forward ? " Tab" : " Shift+Tab");
+    EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, "webMain", true, [](const ControlDesign&) { return false; }), "");
+}
+
+TEST(TabStop, IsAControlAPersonUsesAndOfAnOptionGroupOnlyTheSelectedButton) {
+    const struct {
+        std::string_view selected;  // the option button of fraDir that is selected, if any
+        std::set<std::string_view> stops;
+    } cases[] = {
+        {"optSend", {"chkOQ", "cmdOK", "cmdCan", "txtPath", "cmdO", "optSend"}},
+        {"optUpath", {"chkOQ", "cmdOK", "cmdCan", "txtPath", "cmdO", "optUpath"}},
+        {"", {"chkOQ", "cmdOK", "cmdCan", "txtPath", "cmdO", "optUpath", "optSend", "optStart"}},
+    };
+    for (const auto& c : cases) {
+        std::set<std::string_view> stops;
+        for (const ControlDesign& d : frmOptDesign.controls)
+            if (isTabStop(frmOptDesign.controls, d, [&](std::string_view name) { return name == c.selected; }))
+                stops.insert(d.name);
+        EXPECT_EQ(stops, c.stops) << "selected: " << c.selected;
+    }
+    for (const ControlDesign& d : frmAboutDesign.controls)
+        EXPECT_EQ(isTabStop(frmAboutDesign.controls, d, [](std::string_view) { return false; }), d.name == "cmdOK")
+            << d.name << ": labels, addresses and the icon are passed over";
+}
+
+TEST(DialogKeys, EnterPressesTheFocusedButtonOfTheWindowElseTheDefaultAndEscTheCancelButton) {
+    const struct {
+        const FormDesign& design;
+        std::string_view focused, enter, escape;
+    } cases[] = {
+        {frmOptDesign, "txtPath", "cmdOK", "cmdCan"},
+        {frmOptDesign, "cmdCan", "cmdCan", "cmdCan"},
+        {frmOptDesign, "cmdO", "cmdOK", "cmdCan"},  // in the frame: not the window's own
+        {frmAboutDesign, "", "cmdOK", ""},
+        {frmMainDesign, "txtName", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(enterButton(c.design.controls, c.focused), c.enter) << c.design.name << " " << c.focused;
+        EXPECT_EQ(escapeButton(c.design.controls), c.escape) << c.design.name;
+    }
+}
+
+TEST(AccessKeys, AreTheMarkedCharacterUpperCasedAndTheMenuBarsComeFirst) {
+    const struct {
+        std::string_view caption;
+        char key;
+    } keys[] = {
+        {"終了(&Q)", 'Q'}, {"ファイル&f", 'F'}, {"&1 番目", '1'}, {"A && B", 0}, {"A && &B", 'B'}, {"参照...", 0},
+        {"末尾&", 0},
+    };
+    for (const auto& k : keys) EXPECT_EQ(accessKey(k.caption), k.key) << k.caption;
+    for (const char key : {'F', 'o', 'H'}) EXPECT_TRUE(isMenuBarAccessKey(frmMainDesign.menu, key)) << key;
+    for (const char key : {'Q', 'C', 'V', '\0'}) EXPECT_FALSE(isMenuBarAccessKey(frmMainDesign.menu, key)) << key;
+}
+
+}  // namespace
+}  // namespace parcelo
