@@ -37,9 +37,10 @@ inline const FormDesign contractDesign{"frmContract", "契約", Border::FixedDia
 
 using Raised = std::vector<std::pair<std::string, Event>>;
 
+// Resize and Shown come when each system lays out and paints a window; the rest come in the same order.
 struct Recorder : FormEvents {
     void onEvent(std::string_view source, Event event) override {
-        if (event != Event::Resize) raised.emplace_back(source, event);
+        if (event != Event::Resize && event != Event::Shown) raised.emplace_back(source, event);
     }
     Raised raised;
 };

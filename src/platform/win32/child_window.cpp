@@ -8,6 +8,7 @@
 #include "platform/win32/folder_view_win32.h"
 #include "platform/win32/form_win32.h"
 #include "platform/win32/link_box_win32.h"
+#include "platform/win32/report_list_win32.h"
 #include "platform/win32/toggle_win32.h"
 #include "platform/win32/window_class_win32.h"
 
@@ -128,6 +129,8 @@ std::unique_ptr<ChildWindow> makeChild(Win32Form& form, const ControlDesign& des
         return std::make_unique<Win32DriveList>(form, design, parent);
     case ControlKind::FolderList:
         return std::make_unique<Win32FolderList>(form, design, parent);
+    case ControlKind::ReportList:
+        return std::make_unique<Win32ReportList>(form, design, parent);
     case ControlKind::FolderView:
         return std::make_unique<Win32FolderView>(form, design, parent);
     default:

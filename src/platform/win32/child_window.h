@@ -22,6 +22,7 @@ public:
     const ControlDesign& design() const { return design_; }
 
     virtual void onCommand(WORD /*notification*/) {}
+    virtual LRESULT onNotify(const NMHDR& /*header*/) { return 0; }
     virtual void onMeasureItem(MEASUREITEMSTRUCT&) {}
     virtual void onDrawItem(const DRAWITEMSTRUCT&) {}
     // Keys the control handles before the window's own keyboard rules.

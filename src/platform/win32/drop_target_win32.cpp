@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {

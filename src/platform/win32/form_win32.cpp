@@ -1,6 +1,7 @@
 #include "platform/win32/form_win32.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/error_styles.h"
 #include "core/option_group.h"
@@ -15,6 +16,18 @@ namespace {
 constexpr DWORD mainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr UINT firstShowing = WM_APP + 0x11;
+
+DWORD styleOf(Border border) {
+    switch (border) {
+    case Border::Sizeable:
+        return mainWindowStyle;
+    case Border::SizeableDialog:
+        return dialogStyle | WS_THICKFRAME;
+    default:
+        return dialogStyle;
+    }
+}
 
 COLORREF colourOf(const Rgb& rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
 
@@ -32,7 +45,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dial
     const std::wstring className = formWindowClass(design.name, windowProc);
     HWND owner = isDialog() ? mainWindowOfThread(windowProc) : nullptr;
     HWND window = CreateWindowExW(isDialog() ? dialogExStyle : 0, className.c_str(), widen(design.caption).c_str(),
-                                  isDialog() ? dialogStyle : mainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  styleOf(design.border), CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!window) throw lastError("ウィンドウの作成");
     window_.reset(window);
@@ -46,6 +59,11 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dial
         HWND parent = c.container.empty() ? window : child(c.container).hwnd();
         children_.push_back(makeChild(*this, c, parent, beginsKeyboardGroup(design.controls, i)));
     }
+    if (design.acceptsFiles)
+        dropTarget_ = std::make_unique<FileDropTarget>(window, [this](std::vector<std::string> paths) {
+            dropped_ = std::move(paths);
+            raise(formSource, Event::Drop);
+        });
     ready_ = true;
 }
 
@@ -72,6 +90,11 @@ void Win32Form::show() {
     pendingShow_ = SW_SHOWNORMAL;
     raise(formSource, Event::Resize);  // the first showing lays the window out, whatever the system sends
     UpdateWindow(window_.get());
+    announceFirstShowing();
+}
+
+void Win32Form::announceFirstShowing() {
+    if (!std::exchange(shownOnce_, true)) PostMessageW(window_.get(), firstShowing, 0, 0);
 }
 
 void Win32Form::hide() {
@@ -171,8 +194,25 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         if (ChildWindow* child = childOf(reinterpret_cast<DRAWITEMSTRUCT*>(l)->hwndItem))
             child->onDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(l));
         return TRUE;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(l);
+        if (ChildWindow* child = childOf(header.hwndFrom)) return child->onNotify(header);
+        break;
+    }
     case WM_SIZE:
         raise(formSource, Event::Resize);
+        return 0;
+    case WM_GETMINMAXINFO:
+        if (design_.minimum.width > 0) {
+            RECT outer{0, 0, toPixels(design_.minimum.width), toPixels(design_.minimum.height)};
+            AdjustWindowRectExForDpi(&outer, styleOf(design_.border), FALSE, dialogExStyle, dpi_);
+            auto* limits = reinterpret_cast<MINMAXINFO*>(l);
+            limits->ptMinTrackSize = {outer.right - outer.left, outer.bottom - outer.top};
+            return 0;
+        }
+        break;
+    case firstShowing:
+        raise(formSource, Event::Shown);
         return 0;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(w);
@@ -195,6 +235,7 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         return 0;
     case WM_DESTROY:
         endModal();
+        dropTarget_.reset();
         releaseChildren();
         // A dialog's end is not the program's.
         if (ready_ && (ended_ || !isDialog())) PostQuitMessage(0);
@@ -204,6 +245,7 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         (void)window_.release();  // gone with the system's own teardown, or already let go by reset()
         break;
     }
+    if (dropTarget_ && dropTarget_->deliver(message)) return 0;
     return DefWindowProcW(window, message, w, l);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/form.h"
 #include "platform/win32/child_window.h"
+#include "platform/win32/drop_target_win32.h"
 #include "platform/win32/owners.h"
 
 namespace parcelo::win32 {
@@ -26,6 +27,7 @@ public:
     FolderList& folderList(std::string_view name) override { return find<FolderList>(name); }
     FolderView& folderView(std::string_view name) override { return find<FolderView>(name); }
     Toggle& toggle(std::string_view name) override { return find<Toggle>(name); }
+    ReportList& reportList(std::string_view name) override { return find<ReportList>(name); }
 
     WindowState state() const override;
     void setState(WindowState state) override;
@@ -44,6 +46,7 @@ public:
     bool loaded() const override { return window_ != nullptr; }
     void endProgram() override;
     bool ended() const override { return ended_; }
+    std::vector<std::string> droppedPaths() const override { return dropped_; }
 
     // The form a window of the thread belongs to; null for any other window.
     static Win32Form* of(HWND window);
@@ -83,7 +86,9 @@ private:
     void applyDpi();
     void placeAtDesign();
     HBRUSH backgroundOf(const ChildWindow& child, HDC dc) const;
-    bool isDialog() const { return design_.border == Border::FixedDialog; }
+    bool isDialog() const { return design_.border != Border::Sizeable; }
+    // Raises Shown once the first showing is on the screen.
+    void announceFirstShowing();
     // Keyboard.
     void moveFocus(bool forward);
     bool canTakeFocus(const ControlDesign& c);
@@ -105,6 +110,9 @@ private:
     HWND lastFocus_ = nullptr;
     int pendingShow_ = SW_SHOWNORMAL;
     std::vector<HWND> disabledByModal_;
+    std::unique_ptr<FileDropTarget> dropTarget_;
+    std::vector<std::string> dropped_;
+    bool shownOnce_ = false;
     bool modal_ = false;
     bool ready_ = false;
     bool ended_ = false;

@@ -2,6 +2,8 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "cascade/cascade.h"
+#include "core/command_line.h"
 #include "core/error_styles.h"
 #include "core/program_values.h"
 #include "mainwindow/frmMain.h"
@@ -44,8 +46,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32FolderBrowser folderBrowser;
     win32::Win32ShellFolder folders;
     Platform platform{files, shell, codepage, dialogs, ui, shortcuts, folderBrowser, folders};
-    ProgramValues values;
+    // A submenu's shortcut starts Parcelo for its menu alone: no settings, no main window.
+    if (const auto request = cascadeRequest(splitArguments(argumentText(shell.commandLine())))) {
+        try {
+            runCascade(platform, *request);
+        } catch (const std::exception& failure) {
+            reportUnexpected(dialogs, failure);
+        }
+        return 0;
+    }
 
+    ProgramValues values;
     frmMain window(platform, values);
     try {
         window.start();

@@ -17,6 +17,7 @@ void Win32Form::showModal() {
     ShowWindow(window_.get(), SW_SHOWNORMAL);
     // The first showing starts at the first control in tab order; a later one where the user left off.
     if (!IsChild(window_.get(), GetFocus())) moveFocus(true);
+    announceFirstShowing();
     MSG message;
     while (window_ && IsWindowVisible(window_.get())) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
