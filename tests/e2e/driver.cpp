@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "about/frmAbout_design.h"
+#include "items/frmItems_design.h"
 #include "mainwindow/frmMain_design.h"
 #include "options/frmOpt_design.h"
 #include "platform/control_ids.h"
@@ -90,7 +91,8 @@ std::wstring wide(std::string_view utf8) {
     return text;
 }
 
-const FormDesign* const designs[] = {&parcelo::frmMainDesign, &parcelo::frmOptDesign, &parcelo::frmAboutDesign};
+const FormDesign* const designs[] = {&parcelo::frmMainDesign, &parcelo::frmOptDesign, &parcelo::frmAboutDesign,
+                                     &parcelo::frmItemsDesign};
 
 const FormDesign* designNamed(std::wstring_view name) {
     for (const FormDesign* design : designs)
@@ -337,6 +339,31 @@ std::wstring linkTarget(const std::wstring& path) {
     return target;
 }
 
+// Writes a shortcut as the shell writes one.
+void makeLink(const std::wstring& path, const std::wstring& target, const std::wstring& arguments) {
+    using Microsoft::WRL::ComPtr;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
+        FAILED(link->SetPath(target.c_str())) || FAILED(link->SetArguments(arguments.c_str())) ||
+        FAILED(link.As(&file)) || FAILED(file->Save(path.c_str(), TRUE)))
+        throw Failure{L"cannot write the shortcut " + path};
+}
+
+std::wstring linkArguments(const std::wstring& path) {
+    using Microsoft::WRL::ComPtr;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    wchar_t arguments[32768] = {};
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
+        FAILED(link.As(&file)) || FAILED(file->Load(path.c_str(), STGM_READ)) ||
+        FAILED(link->GetArguments(arguments, 32768)))
+        throw Failure{L"cannot read the shortcut " + path};
+    return arguments;
+}
+
 // Memory in another process, for the messages whose arguments point into the receiver's own memory.
 class RemoteBuffer {
 public:
@@ -427,6 +454,22 @@ void run(std::vector<std::wstring> args) {
         printLine(linkTarget(caption));
         return;
     }
+    if (command == L"link-arguments") {
+        printLine(linkArguments(caption));
+        return;
+    }
+    if (command == L"make-link") {
+        need(args, 3, L"make-link PATH TARGET [ARGUMENTS]");
+        makeLink(caption, args[2], args.size() > 3 ? args[3] : L"");
+        return;
+    }
+    if (command == L"hidden") {
+        // 1 when the file or folder is marked hidden, else 0.
+        const DWORD attributes = GetFileAttributesW(caption.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure{L"no file " + caption};
+        printLine(attributes & FILE_ATTRIBUTE_HIDDEN ? L"1" : L"0");
+        return;
+    }
     if (command == L"wait-text") {
         // A box is known by its caption and the text it shows; the listing of its controls is printed.
         need(args, 3, L"wait-text CAPTION TEXT [TIMEOUT]");
@@ -444,6 +487,31 @@ void run(std::vector<std::wstring> args) {
             throw Failure{L"window \"" + caption + L"\" still there"};
         return;
     }
+    if (command == L"popup") {
+        // The items of the popup menu that shows, one a line: level, text, "popup" or "command".
+        const auto menu = poll(timeoutArg(args, 2), [] { return FindWindowW(L"#32768", nullptr); });
+        if (!menu || !IsWindowVisible(menu)) throw Failure{L"no popup menu shows"};
+        write(STD_OUTPUT_HANDLE, probeLines(menu, nullptr));
+        return;
+    }
+    if (command == L"keys") {
+        // Keys as the keyboard sends them, to whatever has the focus: "keys DOWN DOWN RETURN".
+        for (size_t i = 1; i < args.size(); ++i) {
+            const std::pair<std::wstring_view, WORD> names[] = {{L"DOWN", VK_DOWN},     {L"UP", VK_UP},
+                                                               {L"RIGHT", VK_RIGHT},   {L"RETURN", VK_RETURN},
+                                                               {L"ESCAPE", VK_ESCAPE}, {L"SPACE", VK_SPACE},
+                                                               {L"DELETE", VK_DELETE}, {L"F2", VK_F2}};
+            const auto key = std::find_if(std::begin(names), std::end(names), [&](auto& n) { return n.first == args[i]; });
+            if (key == std::end(names)) throw Failure{L"no key " + args[i]};
+            INPUT press[2] = {};
+            press[0].type = press[1].type = INPUT_KEYBOARD;
+            press[0].ki.wVk = press[1].ki.wVk = key->second;
+            press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(2, press, sizeof(INPUT));
+            Sleep(100);
+        }
+        return;
+    }
     if (command == L"wait-window") {
         wchar_t handle[32];
         swprintf(handle, 32, L"%p", static_cast<void*>(requireWindow(caption, timeoutArg(args, 2))));
@@ -453,7 +521,7 @@ void run(std::vector<std::wstring> args) {
     constexpr std::wstring_view windowCommands[] = {
         L"controls", L"dpi",      L"menu",     L"view-items", L"client",  L"move",  L"drag",    L"rect",        L"state",
         L"minimize", L"close",    L"set-text", L"press",      L"command", L"double-click", L"items", L"select-folder",
-        L"checked"};
+        L"checked", L"rows", L"check-row", L"select-rows", L"key"};
     if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
         throw Failure{L"unknown command " + command};
     const HWND window = requireWindow(caption);
@@ -574,6 +642,38 @@ void run(std::vector<std::wstring> args) {
         });
         if (!selected) throw Failure{L"the dialog selects nothing for " + args[2]};
         printLine(*selected);
+    } else if (command == L"rows") {
+        // A report list's rows, one a line: its columns' texts and "on" or "off" for its check box.
+        need(args, 3, L"rows CAPTION LIST");
+        write(STD_OUTPUT_HANDLE, probeLines(window, requireChild(window, args[2])));
+    } else if (command == L"check-row" || command == L"select-rows") {
+        // What a click on a row's check box does to its state, or on rows with Ctrl held.
+        need(args, 4, L"check-row CAPTION LIST ROW on|off, or select-rows CAPTION LIST ROW...");
+        const HWND list = requireChild(window, args[2]);
+        RemoteBuffer remote(list, sizeof(LVITEMW));
+        const bool check = command == L"check-row";
+        LVITEMW item{};
+        item.stateMask = check ? LVIS_STATEIMAGEMASK : LVIS_SELECTED;
+        DWORD_PTR ignored = 0;
+        if (!check) {
+            remote.write(&item, sizeof item);
+            SendMessageTimeoutW(list, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(remote.address()), SMTO_ABORTIFHUNG,
+                                defaultTimeoutMs, &ignored);
+        }
+        for (size_t i = 3; i < (check ? 4 : args.size()); ++i) {
+            item.state = check ? INDEXTOSTATEIMAGEMASK(args[4] == L"on" ? 2 : 1) : LVIS_SELECTED;
+            remote.write(&item, sizeof item);
+            SendMessageTimeoutW(list, LVM_SETITEMSTATE, WPARAM(number(args[i])), LPARAM(remote.address()),
+                                SMTO_ABORTIFHUNG, defaultTimeoutMs, &ignored);
+        }
+    } else if (command == L"key") {
+        // A key pressed in a control: "key frmItems.lvwItems DELETE" (DELETE or F2).
+        need(args, 4, L"key CAPTION CONTROL DELETE|F2");
+        const WORD key = args[3] == L"DELETE" ? VK_DELETE : args[3] == L"F2" ? VK_F2 : 0;
+        if (!key) throw Failure{L"no key " + args[3]};
+        const HWND control = requireChild(window, args[2]);
+        PostMessageW(control, WM_KEYDOWN, key, 1);
+        PostMessageW(control, WM_KEYUP, key, 0xC0000001);
     } else if (command == L"close") {
         // A minimized window gets WM_CLOSE, as from the taskbar; else the close box's SC_CLOSE.
         if (IsIconic(window)) PostMessageW(window, WM_CLOSE, 0, 0);

@@ -9,7 +9,7 @@ namespace parcelo::win32 {
 namespace {
 
 // How the columns share the list's width, in hundredths.
-constexpr int columnShares[] = {30, 50, 20};
+constexpr int columnShares[] = {25, 50, 25};
 
 int iconOf(const std::string& path) {
     SHFILEINFOW info{};
