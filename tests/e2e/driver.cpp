@@ -448,6 +448,31 @@ void run(std::vector<std::wstring> args) {
             0);
         return;
     }
+    if (command == L"popup") {
+        // The items of the popup menu that shows, one a line: level, text, "popup" or "command".
+        const auto menu = poll(timeoutArg(args, 1), [] { return FindWindowW(L"#32768", nullptr); });
+        if (!menu || !IsWindowVisible(menu)) throw Failure{L"no popup menu shows"};
+        write(STD_OUTPUT_HANDLE, probeLines(menu, nullptr));
+        return;
+    }
+    if (command == L"keys") {
+        // Keys as the keyboard sends them, to whatever has the focus: "keys DOWN DOWN RETURN".
+        for (size_t i = 1; i < args.size(); ++i) {
+            const std::pair<std::wstring_view, WORD> names[] = {{L"DOWN", VK_DOWN},     {L"UP", VK_UP},
+                                                               {L"RIGHT", VK_RIGHT},   {L"RETURN", VK_RETURN},
+                                                               {L"ESCAPE", VK_ESCAPE}, {L"SPACE", VK_SPACE},
+                                                               {L"DELETE", VK_DELETE}, {L"F2", VK_F2}};
+            const auto key = std::find_if(std::begin(names), std::end(names), [&](auto& n) { return n.first == args[i]; });
+            if (key == std::end(names)) throw Failure{L"no key " + args[i]};
+            INPUT press[2] = {};
+            press[0].type = press[1].type = INPUT_KEYBOARD;
+            press[0].ki.wVk = press[1].ki.wVk = key->second;
+            press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(2, press, sizeof(INPUT));
+            Sleep(100);
+        }
+        return;
+    }
     need(args, 2, (command + L" CAPTION ...").c_str());
     const std::wstring& caption = args[1];
     if (command == L"resolve-link") {
@@ -485,31 +510,6 @@ void run(std::vector<std::wstring> args) {
     if (command == L"wait-gone") {
         if (!poll(timeoutArg(args, 2), [&] { return !findTopLevel(caption); }))
             throw Failure{L"window \"" + caption + L"\" still there"};
-        return;
-    }
-    if (command == L"popup") {
-        // The items of the popup menu that shows, one a line: level, text, "popup" or "command".
-        const auto menu = poll(timeoutArg(args, 2), [] { return FindWindowW(L"#32768", nullptr); });
-        if (!menu || !IsWindowVisible(menu)) throw Failure{L"no popup menu shows"};
-        write(STD_OUTPUT_HANDLE, probeLines(menu, nullptr));
-        return;
-    }
-    if (command == L"keys") {
-        // Keys as the keyboard sends them, to whatever has the focus: "keys DOWN DOWN RETURN".
-        for (size_t i = 1; i < args.size(); ++i) {
-            const std::pair<std::wstring_view, WORD> names[] = {{L"DOWN", VK_DOWN},     {L"UP", VK_UP},
-                                                               {L"RIGHT", VK_RIGHT},   {L"RETURN", VK_RETURN},
-                                                               {L"ESCAPE", VK_ESCAPE}, {L"SPACE", VK_SPACE},
-                                                               {L"DELETE", VK_DELETE}, {L"F2", VK_F2}};
-            const auto key = std::find_if(std::begin(names), std::end(names), [&](auto& n) { return n.first == args[i]; });
-            if (key == std::end(names)) throw Failure{L"no key " + args[i]};
-            INPUT press[2] = {};
-            press[0].type = press[1].type = INPUT_KEYBOARD;
-            press[0].ki.wVk = press[1].ki.wVk = key->second;
-            press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-            SendInput(2, press, sizeof(INPUT));
-            Sleep(100);
-        }
         return;
     }
     if (command == L"wait-window") {

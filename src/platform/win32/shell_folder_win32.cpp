@@ -134,21 +134,23 @@ bool Win32ShellFolder::dropOn(const std::string& item, const std::vector<std::st
         if (!lists.back()) throw lastError(path);
         items.push_back(lists.back().get());
     }
+    // The desktop takes whole item-id lists, so the paths may come from any folders.
+    ComPtr<IShellFolder> desktop;
+    check(SHGetDesktopFolder(&desktop), "送る項目");
     ComPtr<IDataObject> data;
-    check(SHCreateDataObject(nullptr, static_cast<UINT>(items.size()), reinterpret_cast<PCUITEMID_CHILD_ARRAY>(items.data()),
-                             nullptr, IID_PPV_ARGS(&data)),
+    check(desktop->GetUIObjectOf(nullptr, static_cast<UINT>(items.size()),
+                                 reinterpret_cast<PCUITEMID_CHILD_ARRAY>(items.data()), IID_IDataObject, nullptr, &data),
           "送る項目");
     constexpr DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     DWORD effect = allowed;
     const POINTL at{0, 0};
-    check(drop->DragEnter(data.Get(), MK_LBUTTON, at, &effect), "送り先 " + item);
-    if (effect == DROPEFFECT_NONE) {
+    // A drop target that will not take the items counts as none, so a shortcut still starts its program.
+    if (FAILED(drop->DragEnter(data.Get(), MK_LBUTTON, at, &effect)) || effect == DROPEFFECT_NONE) {
         drop->DragLeave();
-        throw errorFrom(ERROR_NOT_SUPPORTED, "送り先 " + item);
+        return false;
     }
     effect = allowed;
-    check(drop->Drop(data.Get(), MK_LBUTTON, at, &effect), "送り先 " + item);
-    return true;
+    return SUCCEEDED(drop->Drop(data.Get(), MK_LBUTTON, at, &effect));
 }
 
 }  // namespace parcelo::win32

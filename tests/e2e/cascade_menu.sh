@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# A submenu's launch: "/menu FOLDER PATH..." shows the folder's entries as a popup menu at the pointer;
+# the entry chosen, a shortcut to a program, starts it with its own arguments and then each path whole.
+# Esc ends the launch with nothing started.
+. "$(dirname "$0")/lib.sh"
+
+menu="$win_work\\メニュー"
+recorder="$win_work\\recorder\\記録.exe"
+install -D "$build_dir/tests/e2e/parcelo_args_recorder.exe" "$(host_path "$recorder")"
+mkdir -p "$(host_path "$menu\\中")"
+ask make-link "$menu\\記録.lnk" "$recorder" '/tag "a b"' >/dev/null
+recorded=$(host_path "$win_work\\recorder\\args.txt")
+touch "$(host_path "$win_work\\a b.txt")" "$(host_path "$win_work\\ｶﾅ.txt")"
+
+popup_shows() {
+  local found
+  found=$(drv popup 2>&1) || { echo "$found"; return 1; }
+  echo "${found//$'\n'/|}"
+  [[ $found == $'1\t中\tpopup\n2\t(空)\tcommand\n1\t記録\tcommand' ]]
+}
+
+launch_parcelo /menu "$menu" "$win_work\\a b.txt" "$win_work\\ｶﾅ.txt"
+wait_until "the folder's menu" popup_shows
+expect_no_window ParceloMain
+import -display "$DISPLAY" -window root "$build_dir/screenshots/cascade_menu.png"
+drv keys DOWN DOWN RETURN
+wait_until "the program's record of its arguments" test -s "$recorded"
+expect_equal "arguments" "$(printf '%s\n' /tag 'a b' "$win_work\\a b.txt" "$win_work\\ｶﾅ.txt")" "$(cat "$recorded")"
+wait_parcelo_exit
+
+rm "$recorded"
+launch_parcelo /menu "$menu" "$win_work\\a b.txt"
+wait_until "the folder's menu" popup_shows
+drv keys ESCAPE
+wait_parcelo_exit
+[[ ! -e $recorded ]] || fail "Esc started the program"
