@@ -7,6 +7,7 @@
 #include "core/option_group.h"
 #include "core/tab_order.h"
 #include "platform/control_ids.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/ui_win32.h"
 
@@ -60,7 +61,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dial
     if (!window) throw lastError("ウィンドウの作成");
     window_.reset(window);
     buildMenu();
-    dpi_ = GetDpiForWindow(window);
+    dpi_ = windowDpi(window);
     placeAtDesign();
 
     applyDpi();
@@ -108,8 +109,8 @@ void Win32Form::buildMenu() {
 // puts it, a dialog in the middle of the screen.
 void Win32Form::placeAtDesign() {
     RECT outer{0, 0, toPixels(design_.client.width), toPixels(design_.client.height)};
-    AdjustWindowRectExForDpi(&outer, isDialog() ? dialogStyle : mainWindowStyle, GetMenu(window_.get()) != nullptr,
-                             isDialog() ? dialogExStyle : 0, dpi_);
+    adjustWindowRectForDpi(outer, isDialog() ? dialogStyle : mainWindowStyle, GetMenu(window_.get()) != nullptr,
+                           isDialog() ? dialogExStyle : 0, dpi_);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     POINT at{outer.left + toPixels(design_.client.left), outer.top + toPixels(design_.client.top)};
     if (isDialog()) {
@@ -123,9 +124,7 @@ void Win32Form::placeAtDesign() {
 }
 
 void Win32Form::applyDpi() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
+    const NONCLIENTMETRICSW metrics = nonClientMetricsForDpi(dpi_);
     font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
     fontHeight_ = std::abs(metrics.lfMessageFont.lfHeight);
     for (auto& child : children_) child->applyDpi();
