@@ -16,7 +16,10 @@ view_is() {
 }
 
 start_parcelo
-drv view-items Parcelo | grep -qx サブ || fail "the view does not show the Send To folder at start"
+deadline=$((SECONDS + 15))
+until drv view-items Parcelo | grep -qx サブ; do
+  ((SECONDS < deadline)) || fail "the view does not show the Send To folder at start"
+done
 drv double-click Parcelo '#1000' サブ
 deadline=$((SECONDS + 15))
 until view_is two.txt 一.txt; do

@@ -213,10 +213,12 @@ std::vector<TwipsRect> Win32Form::monitorWorkAreas() const {
 }
 
 void Win32Form::show() {
+    for (auto& child : children_) child->beforeShowing();
     ShowWindow(window_.get(), pendingShow_);
     pendingShow_ = SW_SHOWNORMAL;
     raise(formSource, Event::Resize);  // the first showing lays the window out, whatever the system sends
     UpdateWindow(window_.get());
+    for (auto& child : children_) child->afterShowing();
 }
 
 void Win32Form::showModal() {
