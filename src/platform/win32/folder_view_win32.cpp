@@ -34,6 +34,7 @@ void Win32FolderView::afterShowing() {
         return;
     }
     browser_->SetOptions(EBO_NOBORDER | EBO_NOTRAVELLOG);
+    // The path was parsed when it was given; a folder the shell then cannot show leaves the view empty.
     if (const UniqueIdList folder = std::move(pending_)) browser_->BrowseToIDList(folder.get(), SBSP_ABSOLUTE);
 }
 
