@@ -5,6 +5,7 @@
 #include "core/error_styles.h"
 #include "core/option_group.h"
 #include "platform/win32/callback_guard.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/menu_win32.h"
 #include "platform/win32/ui_win32.h"
 #include "platform/win32/window_class_win32.h"
@@ -37,7 +38,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dial
     if (!window) throw lastError("ウィンドウの作成");
     window_.reset(window);
     attachMenuBar(window, design.menu);
-    dpi_ = GetDpiForWindow(window);
+    dpi_ = windowDpi(window);
     placeAtDesign();
 
     applyDpi();
@@ -68,10 +69,12 @@ void Win32Form::releaseChildren() {
 }
 
 void Win32Form::show() {
+    for (auto& child : children_) child->beforeShowing();
     ShowWindow(window_.get(), pendingShow_);
     pendingShow_ = SW_SHOWNORMAL;
     raise(formSource, Event::Resize);  // the first showing lays the window out, whatever the system sends
     UpdateWindow(window_.get());
+    for (auto& child : children_) child->afterShowing();
 }
 
 void Win32Form::hide() {
