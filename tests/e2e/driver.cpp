@@ -473,6 +473,29 @@ void run(std::vector<std::wstring> args) {
         }
         return;
     }
+    if (command == L"class-count") {
+        // Windows of this class on the desktop, hidden ones and children included.
+        need(args, 2, L"class-count CLASS");
+        struct Count {
+            const std::wstring& windowClass;
+            int found = 0;
+            static void add(Count& count, HWND window) {
+                wchar_t className[256] = {};
+                GetClassNameW(window, className, 256);
+                if (count.windowClass == className) ++count.found;
+                for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                    add(count, child);
+            }
+        } count{args[1]};
+        EnumWindows(
+            [](HWND window, LPARAM param) -> BOOL {
+                Count::add(*reinterpret_cast<Count*>(param), window);
+                return TRUE;
+            },
+            LPARAM(&count));
+        printLine(std::to_wstring(count.found));
+        return;
+    }
     need(args, 2, (command + L" CAPTION ...").c_str());
     const std::wstring& caption = args[1];
     if (command == L"resolve-link") {
@@ -533,7 +556,8 @@ void run(std::vector<std::wstring> args) {
         write(STD_OUTPUT_HANDLE, probeLines(window, nullptr));
     } else if (command == L"view-items") {
         // The names the shell's view inside the window shows, one a line.
-        const HWND list = findChildOfClass(window, L"SysListView32");
+        // The view fills its place just after the window shows.
+        const HWND list = poll(defaultTimeoutMs, [&] { return findChildOfClass(window, L"SysListView32"); });
         if (!list) throw Failure{L"window \"" + caption + L"\" shows no folder view"};
         write(STD_OUTPUT_HANDLE, probeLines(window, list));
     } else if (command == L"drag") {

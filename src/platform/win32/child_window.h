@@ -32,6 +32,10 @@ public:
     virtual HBRUSH onColor(HDC /*dc*/) { return nullptr; }
     // Puts the control at its twips rectangle for the form's current DPI and font.
     virtual void applyDpi();
+    // What only a person looking at the window needs is built on its showing: before the window appears,
+    // then once it is on the screen. A launch that never shows the window never pays for it.
+    virtual void beforeShowing() {}
+    virtual void afterShowing() {}
 
 protected:
     void create(const wchar_t* windowClass, DWORD style, DWORD exStyle, HWND parent);

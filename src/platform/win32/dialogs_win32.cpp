@@ -5,6 +5,7 @@
 
 #include "platform/win32/popup_menu_win32.h"
 #include "platform/win32/resources/resource.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {
@@ -82,8 +83,14 @@ std::optional<std::string> Win32Dialogs::openFile(const std::string& filter, uns
     request.lpstrFile = file.data();
     request.nMaxFile = static_cast<DWORD>(file.size());
     request.Flags = flags | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetOpenFileNameW(&request)) {
-        if (const DWORD failure = CommDlgExtendedError()) throw errorFrom(failure, "ファイルを開く");
+    // The common dialogs are loaded for this command only, not at every start.
+    static const auto getOpenFileName =
+        systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    static const auto extendedError =
+        systemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (!getOpenFileName || !extendedError) throw lastError("ファイルを開く");
+    if (!getOpenFileName(&request)) {
+        if (const DWORD failure = extendedError()) throw errorFrom(failure, "ファイルを開く");
         return std::nullopt;
     }
     return narrow(file.c_str());

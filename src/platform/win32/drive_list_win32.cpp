@@ -8,8 +8,9 @@
 namespace parcelo::win32 {
 namespace {
 
-std::wstring entryFor(wchar_t letter) {
+std::wstring entryFor(wchar_t letter, bool withLabel) {
     std::wstring entry{static_cast<wchar_t>(std::towlower(letter)), L':'};
+    if (!withLabel) return entry;
     const std::wstring root = entry + L"\\";
     const UINT type = GetDriveTypeW(root.c_str());
     // Asking a removable drive for its label would wait for its medium.
@@ -37,11 +38,18 @@ void Win32DriveList::refresh() {
     int keep = -1;
     for (int bit = 0; bit < 26; ++bit) {
         if (!(drives & (1u << bit))) continue;
-        const std::wstring entry = entryFor(static_cast<wchar_t>(L'A' + bit));
+        const std::wstring entry = entryFor(static_cast<wchar_t>(L'A' + bit), shown_);
         const auto index = static_cast<int>(SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str())));
         if (!current.empty() && narrow(entry).substr(0, 2) == current.substr(0, 2)) keep = index;
     }
     select(keep);
+}
+
+// The labels only a person reads; a launch that ends before the window shows asks no drive for one.
+void Win32DriveList::beforeShowing() {
+    if (shown_) return;
+    shown_ = true;
+    refresh();
 }
 
 void Win32DriveList::select(int index) {

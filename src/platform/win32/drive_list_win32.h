@@ -3,7 +3,7 @@
 
 namespace parcelo::win32 {
 
-// A drop-down list of the machine's drives, each as its letter and colon with the volume label.
+// A drop-down list of the machine's drives, each as its letter and colon, with the volume label once shown.
 class Win32DriveList : public WindowControl<DriveList> {
 public:
     Win32DriveList(Win32Form& form, const ControlDesign& design, HWND parent);
@@ -16,12 +16,14 @@ public:
 
     void onCommand(WORD notification) override;
     void applyDpi() override;
+    void beforeShowing() override;
 
 private:
     void select(int index);
     // Throws when the drive's root cannot be read.
     void requireReady(const std::string& drive) const;
     int selected_ = -1;
+    bool shown_ = false;
 };
 
 }  // namespace parcelo::win32

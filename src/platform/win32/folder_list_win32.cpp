@@ -54,7 +54,7 @@ std::vector<std::string> subfolders(const std::wstring& folder) {
 }  // namespace
 
 Win32FolderList::Win32FolderList(Win32Form& form, const ControlDesign& design, HWND parent)
-    : WindowControl(form, design), closedIcon_(folderIcon(0)), openIcon_(folderIcon(SHGFI_OPENICON)) {
+    : WindowControl(form, design) {
     create(L"LISTBOX", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
            WS_EX_CLIENTEDGE, parent);
 }
@@ -133,6 +133,12 @@ void Win32FolderList::onDrawItem(const DRAWITEMSTRUCT& item) {
     const int icon = form_.toPixels(16 * 15);
     const int indent = form_.toPixels(8 * 15);
     int x = r.left + form_.toPixels(2 * 15) + entry.depth * indent;
+    // The shell's icons on the first painting: a launch that never shows the window never asks for them.
+    if (!iconsLoaded_) {
+        closedIcon_ = folderIcon(0);
+        openIcon_ = folderIcon(SHGFI_OPENICON);
+        iconsLoaded_ = true;
+    }
     if (HICON image = (entry.open ? openIcon_ : closedIcon_).get())
         DrawIconEx(item.hDC, x, r.top + (r.bottom - r.top - icon) / 2, image, icon, icon, 0, nullptr, DI_NORMAL);
     x += icon + form_.toPixels(3 * 15);

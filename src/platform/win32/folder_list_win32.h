@@ -31,6 +31,7 @@ private:
     std::wstring path_;
     std::vector<FolderEntry> entries_;
     UniqueIcon closedIcon_, openIcon_;
+    bool iconsLoaded_ = false;
 };
 
 }  // namespace parcelo::win32

@@ -1,6 +1,7 @@
 // The form window's geometry: twips at the window's DPI, its place, its state and its rectangles.
 #include <cmath>
 
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/form_win32.h"
 
 namespace parcelo::win32 {
@@ -11,7 +12,7 @@ void Win32Form::placeAtDesign() {
     const DWORD style = static_cast<DWORD>(GetWindowLongW(window_.get(), GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(window_.get(), GWL_EXSTYLE));
     RECT outer{0, 0, toPixels(design_.client.width), toPixels(design_.client.height)};
-    AdjustWindowRectExForDpi(&outer, style, GetMenu(window_.get()) != nullptr, exStyle, dpi_);
+    adjustWindowRectForDpi(outer, style, GetMenu(window_.get()) != nullptr, exStyle, dpi_);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
     POINT at{outer.left + toPixels(design_.client.left), outer.top + toPixels(design_.client.top)};
     if (isDialog()) {
@@ -25,9 +26,7 @@ void Win32Form::placeAtDesign() {
 }
 
 void Win32Form::applyDpi() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
+    const NONCLIENTMETRICSW metrics = nonClientMetricsForDpi(dpi_);
     // The controls let go of the old font before it goes.
     UniqueFont old = std::move(font_);
     font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));

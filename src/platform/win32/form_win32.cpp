@@ -6,6 +6,7 @@
 #include "core/error_styles.h"
 #include "core/option_group.h"
 #include "platform/win32/callback_guard.h"
+#include "platform/win32/dpi_win32.h"
 #include "platform/win32/menu_win32.h"
 #include "platform/win32/ui_win32.h"
 #include "platform/win32/window_class_win32.h"
@@ -50,7 +51,7 @@ Win32Form::Win32Form(const FormDesign& design, FormEvents& events, Dialogs& dial
     if (!window) throw lastError("ウィンドウの作成");
     window_.reset(window);
     attachMenuBar(window, design.menu);
-    dpi_ = GetDpiForWindow(window);
+    dpi_ = windowDpi(window);
     placeAtDesign();
 
     applyDpi();
@@ -86,10 +87,12 @@ void Win32Form::releaseChildren() {
 }
 
 void Win32Form::show() {
+    for (auto& child : children_) child->beforeShowing();
     ShowWindow(window_.get(), pendingShow_);
     pendingShow_ = SW_SHOWNORMAL;
     raise(formSource, Event::Resize);  // the first showing lays the window out, whatever the system sends
     UpdateWindow(window_.get());
+    for (auto& child : children_) child->afterShowing();
     announceFirstShowing();
 }
 
@@ -205,7 +208,7 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     case WM_GETMINMAXINFO:
         if (design_.minimum.width > 0) {
             RECT outer{0, 0, toPixels(design_.minimum.width), toPixels(design_.minimum.height)};
-            AdjustWindowRectExForDpi(&outer, styleOf(design_.border), FALSE, dialogExStyle, dpi_);
+            adjustWindowRectForDpi(outer, styleOf(design_.border), false, dialogExStyle, dpi_);
             auto* limits = reinterpret_cast<MINMAXINFO*>(l);
             limits->ptMinTrackSize = {outer.right - outer.left, outer.bottom - outer.top};
             return 0;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win32/owners.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {
@@ -49,24 +50,30 @@ std::string Win32Shell::applicationDataFolder() { return specialFolderPath(CSIDL
 std::string Win32Shell::commandLine() { return narrow(GetCommandLineW()); }
 
 VersionRecord Win32Shell::versionRecord() {
+    // Only the About box reads it, so version.dll is loaded then.
+    static const auto infoSize =
+        systemFunction<decltype(GetFileVersionInfoSizeW)>(L"version.dll", "GetFileVersionInfoSizeW");
+    static const auto info = systemFunction<decltype(GetFileVersionInfoW)>(L"version.dll", "GetFileVersionInfoW");
+    static const auto query = systemFunction<decltype(VerQueryValueW)>(L"version.dll", "VerQueryValueW");
+    if (!infoSize || !info || !query) throw lastError("バージョン情報");
     const std::wstring self = modulePath();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(self.c_str(), &ignored);
+    const DWORD size = infoSize(self.c_str(), &ignored);
     if (size == 0) throw lastError("バージョン情報");
     std::vector<std::byte> data(size);
-    if (!GetFileVersionInfoW(self.c_str(), 0, size, data.data())) throw lastError("バージョン情報");
+    if (!info(self.c_str(), 0, size, data.data())) throw lastError("バージョン情報");
 
     VersionRecord record;
     void* value = nullptr;
     UINT length = 0;
-    if (VerQueryValueW(data.data(), L"\\", &value, &length) && length >= sizeof(VS_FIXEDFILEINFO)) {
+    if (query(data.data(), L"\\", &value, &length) && length >= sizeof(VS_FIXEDFILEINFO)) {
         // Major and minor in the first half; the revision is the last of the four numbers.
         const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
         record.major = HIWORD(fixed->dwFileVersionMS);
         record.minor = LOWORD(fixed->dwFileVersionMS);
         record.revision = LOWORD(fixed->dwFileVersionLS);
     }
-    if (VerQueryValueW(data.data(), L"\\StringFileInfo\\041104B0\\LegalCopyright", &value, &length) && length > 0)
+    if (query(data.data(), L"\\StringFileInfo\\041104B0\\LegalCopyright", &value, &length) && length > 0)
         record.copyright = narrow(static_cast<const wchar_t*>(value));
     return record;
 }
