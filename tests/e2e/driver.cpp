@@ -364,6 +364,97 @@ std::wstring linkArguments(const std::wstring& path) {
     return arguments;
 }
 
+// A drag that the mouse carries onto a point and lets go there, as a person drags files from Explorer.
+class DragToPoint : public IDropSource {
+public:
+    explicit DragToPoint(POINT at) : at_(at) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        *object = id == IID_IUnknown || id == IID_IDropSource ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD) override {
+        if (escape) return DRAGDROP_S_CANCEL;
+        // A few moves over the point, so the window under it is entered and dragged over, then the drop.
+        if (++moves_ < 4) {
+            SetCursorPos(at_.x + moves_, at_.y);
+            return S_OK;
+        }
+        return DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
+        effects_ |= effect;
+        return DRAGDROP_S_USEDEFAULTCURSORS;
+    }
+    DWORD effects() const { return effects_; }
+
+private:
+    POINT at_;
+    int moves_ = 0;
+    DWORD effects_ = 0;
+};
+
+// The dragged files as Explorer offers them: a list of paths (CF_HDROP).
+class DraggedFiles : public IDataObject {
+public:
+    explicit DraggedFiles(const std::vector<std::wstring>& paths) {
+        for (const std::wstring& path : paths) list_ += path + L'\0';
+        list_ += L'\0';
+    }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        *object = id == IID_IUnknown || id == IID_IDataObject ? this : nullptr;
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
+        const size_t bytes = sizeof(DROPFILES) + list_.size() * sizeof(wchar_t);
+        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        memcpy(drop + 1, list_.data(), list_.size() * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        *medium = {};
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = memory;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
+        FORMATETC list{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        return direction == DATADIR_GET ? SHCreateStdEnumFmtEtc(1, &list, formats) : E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+private:
+    std::wstring list_;
+};
+
+// Drags the files onto the point of the window and drops them there; the effects the window offered.
+DWORD dropFiles(HWND window, POINT at, const std::vector<std::wstring>& paths) {
+    OleInitialize(nullptr);
+    DraggedFiles data(paths);
+    ClientToScreen(window, &at);
+    SetCursorPos(at.x, at.y);
+    DragToPoint source(at);
+    DWORD effect = DROPEFFECT_NONE;
+    DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
+    return source.effects();
+}
+
 // Memory in another process, for the messages whose arguments point into the receiver's own memory.
 class RemoteBuffer {
 public:
@@ -544,7 +635,7 @@ void run(std::vector<std::wstring> args) {
     constexpr std::wstring_view windowCommands[] = {
         L"controls", L"dpi",      L"menu",     L"view-items", L"client",  L"move",  L"drag",    L"rect",        L"state",
         L"minimize", L"close",    L"set-text", L"press",      L"command", L"double-click", L"items", L"select-folder",
-        L"checked", L"rows", L"check-row", L"select-rows", L"key"};
+        L"checked", L"rows", L"check-row", L"select-rows", L"key", L"drop"};
     if (std::find(std::begin(windowCommands), std::end(windowCommands), command) == std::end(windowCommands))
         throw Failure{L"unknown command " + command};
     const HWND window = requireWindow(caption);
@@ -690,6 +781,17 @@ void run(std::vector<std::wstring> args) {
             SendMessageTimeoutW(list, LVM_SETITEMSTATE, WPARAM(number(args[i])), LPARAM(remote.address()),
                                 SMTO_ABORTIFHUNG, defaultTimeoutMs, &ignored);
         }
+    } else if (command == L"drop") {
+        // Files dragged onto a control of the window and dropped there; prints "link" when the pointer
+        // showed a link on the way.
+        need(args, 4, L"drop CAPTION CONTROL PATH...");
+        const HWND control = requireChild(window, args[2]);
+        RECT r;
+        GetWindowRect(control, &r);
+        POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(window, &at);
+        const DWORD effects = dropFiles(window, at, {args.begin() + 3, args.end()});
+        printLine(effects & DROPEFFECT_LINK ? L"link" : L"no link");
     } else if (command == L"key") {
         // A key pressed in a control: "key frmItems.lvwItems DELETE" (DELETE or F2).
         need(args, 4, L"key CAPTION CONTROL DELETE|F2");

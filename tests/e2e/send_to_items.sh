@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The entries dialog: every entry of Send To with its state; an entry switched off and on by its check box
 # (hidden on disk, then not), a broken one found and moved to the Recycle Bin, a subfolder made into a
-# submenu and back; then Parcelo put into Send To by its own command, once.
+# submenu and back; then Parcelo put into Send To by its own command, once, and a program dropped on the
+# main window linked after its name prompt.
 . "$(dirname "$0")/lib.sh"
 
 send_to=$(send_to_folder)
@@ -84,4 +85,13 @@ expect_equal "Parcelo's own shortcut" "$win_work\\Parcelo.exe" "$(ask resolve-li
 drv command frmMain.mnuReg
 drv wait-text Parcelo "Parcelo は既に送るメニューにあります (Parcelo)" >/dev/null
 drv press Parcelo OK
+
+# A program dropped on the window, the pointer showing a link on the way, is named and linked.
+expect_equal "the pointer over the window" link "$(drv drop frmMain frmMain.Picture1 "$program")"
+drv wait-text 作成 "ショートカット名を入力してください$program" >/dev/null
+drv set-text 作成 prompt.edit ドロップ >/dev/null
+drv press 作成 OK
+drv wait-text Parcelo 完了 >/dev/null
+drv press Parcelo OK
+expect_shortcut ドロップ "$program"
 close_parcelo
