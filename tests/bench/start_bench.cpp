@@ -35,10 +35,9 @@ struct Process {
     DWORD id = 0;
 };
 
-Process launch(const std::wstring& program, const std::wstring& argument = {}) {
-    std::wstring line;
-    for (const std::wstring& part : {program, argument})
-        if (!part.empty()) line.append(line.empty() ? L"\"" : L" \"").append(part).append(L"\"");
+Process launch(const std::wstring& program, const std::vector<std::wstring>& arguments = {}) {
+    std::wstring line = L"\"" + program + L"\"";
+    for (const std::wstring& argument : arguments) line.append(L" \"").append(argument).append(L"\"");
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
@@ -144,7 +143,7 @@ void press(HWND dialog, int id) { PostMessageW(GetDlgItem(dialog, id), BM_CLICK,
 // sent one path, or the minimal input box, which asks and answers the same.
 Steps promptRun(const std::wstring& program, const std::wstring& argument) {
     const auto begin = Clock::now();
-    const Process p = launch(program, argument);
+    const Process p = launch(program, argument.empty() ? std::vector<std::wstring>{} : std::vector{argument});
     const HWND prompt = waitWindow(p, L"#32770", L"作成");
     const double prompted = since(begin);
     SendMessageW(GetDlgItem(prompt, 1002), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"bench"));
@@ -154,6 +153,17 @@ Steps promptRun(const std::wstring& program, const std::wstring& argument) {
     press(done, IDOK);
     waitEnd(p);
     return {prompted, answered, since(begin)};
+}
+
+// A submenu's launch: started with "/menu FOLDER PATH", its popup menu shown, then called off with Esc.
+double popupShown(const std::wstring& program, const std::wstring& folder, const std::wstring& path) {
+    const auto begin = Clock::now();
+    const Process p = launch(program, {L"/menu", folder, path});
+    const HWND menu = waitWindow(p, L"#32768");
+    const double shown = since(begin);
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    waitEnd(p);
+    return shown;
 }
 
 void writeDataIni(const std::wstring& folder, const std::wstring& target, int quitAfterSend) {
@@ -191,8 +201,11 @@ int wmain(int argc, wchar_t** argv) {
     const Program minimal{work + L"\\minimal.exe", L"ParceloBenchMinimal"};
     const std::wstring minimalPrompt = work + L"\\minimal_prompt.exe";
     const std::wstring sent = work + L"\\app.exe";
+    const std::wstring menu = work + L"\\menu";
+    CreateDirectoryW(menu.c_str(), nullptr);
     if (!CopyFileW(argv[1], parcelo.path.c_str(), FALSE) || !CopyFileW(argv[2], minimal.path.c_str(), FALSE) ||
-        !CopyFileW(argv[3], minimalPrompt.c_str(), FALSE) || !CopyFileW(argv[2], sent.c_str(), FALSE))
+        !CopyFileW(argv[3], minimalPrompt.c_str(), FALSE) || !CopyFileW(argv[2], sent.c_str(), FALSE) ||
+        !CopyFileW(argv[2], (menu + L"\\tool.exe").c_str(), FALSE))
         fail(L"cannot copy the programs");
 
     writeDataIni(work, sendTo, 0);
@@ -215,6 +228,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     const Steps m = medians(promptRuns), s = medians(sendToRuns);
 
+    popupShown(parcelo.path, menu, sent);
+    std::vector<double> menuWindowShown, popups;
+    for (int i = 0; i < rounds; ++i) {
+        menuWindowShown.push_back(minimalWindowShown(minimal));
+        popups.push_back(popupShown(parcelo.path, menu, sent));
+    }
+
     std::printf("medians of %d rounds each, the programs taking turns\n", rounds);
     ratio("start to window shown", "minimal window", median(minimalShown), median(parceloShown), "ms", 1.3);
     ratio("Send-To launch, QuitAfterSend = 1: start to name prompt shown", "minimal window shown", median(windowShown),
@@ -223,6 +243,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  minimal input box: prompt %.1f ms, box %.1f ms, ended %.1f ms; "
                 "Parcelo: name prompt %.1f ms, \"完了\" %.1f ms, ended %.1f ms\n",
                 m[0], m[1], m[2], s[0], s[1], s[2]);
+    ratio("submenu launch: start to popup menu shown", "minimal window shown", median(menuWindowShown),
+          median(popups), "ms", 1.2);
     ratio("peak working set, idle main window", "minimal window", median(minimalPeak), median(parceloPeak), "MB", 1.3);
     return 0;
 }
