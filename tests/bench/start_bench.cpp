@@ -2,7 +2,8 @@
 // asks for a name in an input box, shows one message box and ends. Measured: the start to the main window
 // shown and the peak working set of the idle window, against the minimal window; a Send-To launch of one
 // path with QuitAfterSend = 1 to its name prompt, against the minimal window shown, and to the end of the
-// process, against the minimal input box's whole run. Prints the medians, the ratios and their goals.
+// process, against the minimal input box's whole run; a submenu's launch to its popup menu, against the
+// minimal window shown. Prints the medians, the ratios and their goals.
 // usage: parcelo_start_bench PARCELO_EXE MINIMAL_WINDOW_EXE MINIMAL_PROMPT_EXE
 #include <windows.h>
 #include <psapi.h>
