@@ -158,6 +158,7 @@ TEST_F(SettingsLifecycle, AMissingTargetWithSettingsReadIsSkippedSilently) {
     EXPECT_EQ(form.driveList(frmMainNames::driDri).drive(), "d:");
     EXPECT_EQ(form.folderList(frmMainNames::dirDir).path(), "d:\\")
         << "the drive's change moved the list; the folder failed";
+    EXPECT_EQ(form.log.back(), "webMain navigate d:\\") << "the view shows the list's folder, not the missing one";
 }
 
 }  // namespace
