@@ -86,6 +86,8 @@ TEST_F(OptionsDialog, StartUpLoadsItOnlyForASpecialFolderAndItOpensOnTheMatching
     } cases[] = {
         {"Send To", machine.sendTo(), "D:\\mine", true, {optSend, false, "D:\\mine", false}},
         {"Programs", programs(), "D:\\mine", true, {optStart, false, "D:\\mine", false}},
+        {"Send To, also the user path", machine.sendTo(), machine.sendTo(), true,
+         {optSend, false, machine.sendTo(), false}},
         {"the user path", "D:\\mine", "D:\\mine", false, {optUpath, true, "D:\\mine", false}},
         {"none of them", "D:\\other", "D:\\mine", false, {optSend, false, "D:\\mine", false}},
         {"Send To in other case", upper(machine.sendTo()), "", false, {optSend, false, "", false}},
