@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "about/frmAbout.h"
+#include "about/frmAbout_design.h"
 #include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
 namespace parcelo {
 namespace {
+
+using namespace frmAboutNames;
 
 TEST(VersionText, MinorAndRevisionRunTogetherAfterThePoint) {
     const struct {
@@ -27,7 +30,7 @@ protected:
     // Shows the box from the version menu item, with the user doing `act` in it.
     void showAbout(std::function<void(MemoryForm&)> act) {
         machine.ui.modalUser.push_back(std::move(act));
-        window.onEvent("mnuVer", Event::Click);
+        window.onEvent(frmMainNames::mnuVer, Event::Click);
     }
 
     test::PortableMachine machine;
@@ -40,9 +43,9 @@ TEST_F(AboutBox, ShowsTheVersionAndCopyrightOfTheRecordAndClosesWithOk) {
     showAbout([&](MemoryForm& box) {
         shown = true;
         EXPECT_TRUE(box.visible());
-        EXPECT_EQ(box.control("lblVersion").text(), "Parcelo Version3.14");
-        EXPECT_EQ(box.control("lblCopyright").text(), "Copyright (C) 2031 例");
-        box.click("cmdOK");
+        EXPECT_EQ(box.control(lblVersion).text(), "Parcelo Version3.14");
+        EXPECT_EQ(box.control(lblCopyright).text(), "Copyright (C) 2031 例");
+        box.click(cmdOK);
         EXPECT_FALSE(box.loaded());
     });
     EXPECT_TRUE(shown);
@@ -52,7 +55,7 @@ TEST_F(AboutBox, ShowsTheVersionAndCopyrightOfTheRecordAndClosesWithOk) {
 TEST_F(AboutBox, TheDefaultRecordReadsVersionZeroPointTwoFour) {
     std::string version;
     showAbout([&](MemoryForm& box) {
-        version = box.control("lblVersion").text();
+        version = box.control(lblVersion).text();
         box.unload();  // the close box
     });
     EXPECT_EQ(version, "Parcelo Version0.24");
@@ -64,21 +67,21 @@ TEST_F(AboutBox, EveryShowingLoadsItAfresh) {
         machine.shell.version.minor = minor;
         showAbout([&](MemoryForm& box) {
             EXPECT_EQ(box.modalShows, 1);
-            EXPECT_EQ(box.control("lblVersion").text(), "Parcelo Version0." + std::to_string(minor) + "4");
-            box.click("cmdOK");
+            EXPECT_EQ(box.control(lblVersion).text(), "Parcelo Version0." + std::to_string(minor) + "4");
+            box.click(cmdOK);
         });
     }
 }
 
 TEST_F(AboutBox, ADoubleClickOpensAnAddressAndASingleClickNothing) {
     showAbout([&](MemoryForm& box) {
-        box.click("txtMail");
-        box.click("txtURL");
+        box.click(txtMail);
+        box.click(txtURL);
         EXPECT_TRUE(machine.shell.opened.empty());
-        box.control("txtMail").setText("edited@example.org");  // what the box shows is not what opens
-        box.doubleClick("txtMail");
-        box.doubleClick("txtURL");
-        box.click("cmdOK");
+        box.control(txtMail).setText("edited@example.org");  // what the box shows is not what opens
+        box.doubleClick(txtMail);
+        box.doubleClick(txtURL);
+        box.click(cmdOK);
     });
     EXPECT_EQ(machine.shell.opened,
               (std::vector<std::string>{"mailto:parcelo@example.com", "http://example.com"}));
@@ -87,11 +90,11 @@ TEST_F(AboutBox, ADoubleClickOpensAnAddressAndASingleClickNothing) {
 TEST_F(AboutBox, AnAddressWithNothingToOpenItLeavesTheBoxAsItWas) {
     machine.shell.refuseToOpen = true;
     showAbout([&](MemoryForm& box) {
-        EXPECT_EQ(box.control("txtURL").text(), "http://example.com");
-        box.doubleClick("txtURL");
-        box.doubleClick("txtMail");
+        EXPECT_EQ(box.control(txtURL).text(), "http://example.com");
+        box.doubleClick(txtURL);
+        box.doubleClick(txtMail);
         EXPECT_TRUE(box.visible() && box.loaded());
-        box.click("cmdOK");
+        box.click(cmdOK);
     });
     EXPECT_EQ(machine.shell.opened.size(), 2u);
     EXPECT_TRUE(machine.user.shown.empty());

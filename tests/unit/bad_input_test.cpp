@@ -204,7 +204,7 @@ TEST_P(BadSettingsFile, OpensTheWindowSilentlyAndLosesNothingAtExit) {
     if (c.targetPath) {
         EXPECT_EQ(machine.values.TargetPath, *c.targetPath);
         if (machine.files.attributes(*c.targetPath).directory) {
-            EXPECT_EQ(form.folderList("dirDir").path(), *c.targetPath);
+            EXPECT_EQ(form.folderList(frmMainNames::dirDir).path(), *c.targetPath);
         }
     }
     EXPECT_EQ(machine.values.QuitAfterSend, c.quitAfterSend);

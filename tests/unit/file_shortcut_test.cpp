@@ -46,7 +46,7 @@ protected:
         const auto& log = machine.ui.form("frmMain")->log;
         return std::find(log.begin(), log.end(), "webMain refresh") != log.end();
     }
-    std::string txtName() { return machine.ui.form("frmMain")->control("txtName").text(); }
+    std::string txtName() { return machine.ui.form("frmMain")->control(frmMainNames::txtName).text(); }
 
     test::PortableMachine machine;
     std::unique_ptr<frmMain> window;
@@ -70,7 +70,7 @@ TEST_F(FileShortcut, PathsThatAreNotOrdinaryFilesAreRefusedBeforeAnyPrompt) {
 TEST_F(FileShortcut, ANamedShortcutLandsInSendToAndClearsTheChoice) {
     start();
     window->SourcePath = app;
-    machine.ui.form("frmMain")->control("txtName").setText(app);
+    machine.ui.form("frmMain")->control(frmMainNames::txtName).setText(app);
     machine.user.typed = {"テスト"};
     window->cmdCr_Click();
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done}));
@@ -116,7 +116,7 @@ TEST_F(FileShortcut, AnExistingShortcutOfTheSameNameIsReplaced) {
 
 TEST_F(FileShortcut, WithNothingChosenTheFileDialogComesFirst) {
     start();
-    machine.ui.form("frmMain")->control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
+    machine.ui.form("frmMain")->control(frmMainNames::txtName).setText("C:\\typed\\by\\hand.exe");  // never read
     machine.user.chosenFiles = {app};
     machine.user.typed = {"app"};
     window->cmdCr_Click();
@@ -146,7 +146,7 @@ TEST_F(FileShortcut, TheMenuItemIsTheButton) {
     start();
     window->SourcePath = app;
     machine.user.typed = {"app"};
-    window->onEvent("mnuEx", Event::Click);
+    window->onEvent(frmMainNames::mnuEx, Event::Click);
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done}));
 }
 

@@ -150,7 +150,7 @@ protected:
 TEST_P(NewFolder, MakesAtMostTheOneFolderSaysNothingAndRereadsViewAndList) {
     const NewFolderCase& c = GetParam();
     if (c.typed) machine.user.typed = {*c.typed};
-    window.onEvent("cmdNdir", Event::Click);
+    window.onEvent(frmMainNames::cmdNdir, Event::Click);
 
     std::vector<std::string> expected = treeBefore;
     const std::string sendTo = std::filesystem::relative(machine.files.hostPath(machine.sendTo()), machine.root).string();
@@ -180,14 +180,14 @@ INSTANTIATE_TEST_SUITE_P(Names, NewFolder, testing::ValuesIn(newFolderCases),
                          [](const auto& info) { return std::string(info.param.why); });
 
 TEST_F(FolderCommands, ANewFolderGoesIntoTheTargetFolderWhicheverFolderIsShown) {
-    form().folderList("dirDir").setPath(photos);
+    form().folderList(frmMainNames::dirDir).setPath(photos);
     form().log.clear();
     machine.user.typed = {"新"};
     window.cmdNdir_Click();
     EXPECT_TRUE(machine.exists(machine.sendTo() + "\\新"));
     EXPECT_FALSE(machine.exists(photos + "\\新"));
     EXPECT_EQ(log(), (std::vector<std::string>{"webMain refresh", "dirDir refresh"}));  // no navigation
-    EXPECT_EQ(form().folderList("dirDir").path(), photos);
+    EXPECT_EQ(form().folderList(frmMainNames::dirDir).path(), photos);
 }
 
 }  // namespace

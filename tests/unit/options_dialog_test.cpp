@@ -8,11 +8,13 @@
 namespace parcelo {
 namespace {
 
+using namespace frmOptNames;
+
 const ShownBox invalidPath{"このパスは無効です｡", "Parcelo", 0x30};
 
 // What the dialog's controls show.
 struct Shown {
-    std::string selected;  // the selected option button
+    std::string_view selected;  // the selected option button; "several" when more than one is
     bool pathEnabled;      // txtPath and cmdO, which always go together
     std::string path;
     bool quitTicked;
@@ -25,12 +27,12 @@ std::ostream& operator<<(std::ostream& out, const Shown& s) {
 }
 
 Shown shownBy(MemoryForm& dialog) {
-    std::string selected;
-    for (const char* option : {"optUpath", "optSend", "optStart"})
-        if (dialog.toggle(option).checked()) selected += option;
-    EXPECT_EQ(dialog.control("txtPath").enabled(), dialog.control("cmdO").enabled());
-    return {selected, dialog.control("txtPath").enabled(), dialog.control("txtPath").text(),
-            dialog.toggle("chkOQ").checked()};
+    std::string_view selected;
+    for (std::string_view option : {optUpath, optSend, optStart})
+        if (dialog.toggle(option).checked()) selected = selected.empty() ? option : "several";
+    EXPECT_EQ(dialog.control(txtPath).enabled(), dialog.control(cmdO).enabled());
+    return {selected, dialog.control(txtPath).enabled(), dialog.control(txtPath).text(),
+            dialog.toggle(chkOQ).checked()};
 }
 
 // One run of the program on a machine of its own.
@@ -59,7 +61,7 @@ struct Session {
         Shown shown{};
         showOptions([&](MemoryForm& d) {
             shown = shownBy(d);
-            d.click("cmdCan");
+            d.click(cmdCan);
         });
         return shown;
     }
@@ -82,13 +84,15 @@ TEST_F(OptionsDialog, StartUpLoadsItOnlyForASpecialFolderAndItOpensOnTheMatching
         bool loadedAtStart;
         Shown shown;
     } cases[] = {
-        {"Send To", machine.sendTo(), "D:\\mine", true, {"optSend", false, "D:\\mine", false}},
-        {"Programs", programs(), "D:\\mine", true, {"optStart", false, "D:\\mine", false}},
-        {"the user path", "D:\\mine", "D:\\mine", false, {"optUpath", true, "D:\\mine", false}},
-        {"none of them", "D:\\other", "D:\\mine", false, {"optSend", false, "D:\\mine", false}},
-        {"Send To in other case", upper(machine.sendTo()), "", false, {"optSend", false, "", false}},
-        {"Programs in other case", upper(programs()), "", false, {"optSend", false, "", false}},
-        {"the user path in other case", "D:\\MINE", "D:\\mine", false, {"optSend", false, "D:\\mine", false}},
+        {"Send To", machine.sendTo(), "D:\\mine", true, {optSend, false, "D:\\mine", false}},
+        {"Programs", programs(), "D:\\mine", true, {optStart, false, "D:\\mine", false}},
+        {"Send To, also the user path", machine.sendTo(), machine.sendTo(), true,
+         {optSend, false, machine.sendTo(), false}},
+        {"the user path", "D:\\mine", "D:\\mine", false, {optUpath, true, "D:\\mine", false}},
+        {"none of them", "D:\\other", "D:\\mine", false, {optSend, false, "D:\\mine", false}},
+        {"Send To in other case", upper(machine.sendTo()), "", false, {optSend, false, "", false}},
+        {"Programs in other case", upper(programs()), "", false, {optSend, false, "", false}},
+        {"the user path in other case", "D:\\MINE", "D:\\mine", false, {optSend, false, "D:\\mine", false}},
     };
     for (const auto& c : cases) {
         Session run;
@@ -110,21 +114,21 @@ TEST_F(OptionsDialog, TheQuitBoxShowsTheStoredOption) {
         startWith("D:\\other", "", quit);
         EXPECT_EQ(shownWhenOpened().quitTicked, quit == 1) << quit;
         // OK without a change keeps the option as it was.
-        showOptions([](MemoryForm& d) { d.click("cmdOK"); });
+        showOptions([](MemoryForm& d) { d.click(cmdOK); });
         EXPECT_EQ(machine.values.QuitAfterSend, quit);
     }
 }
 
 TEST_F(OptionsDialog, OkMakesTheChosenFolderTheTargetAndPointsTheMainWindowThere) {
     const struct {
-        const char* option;
+        std::string_view option;
         std::string typed;
         std::string target;
         std::string userPath;
     } cases[] = {
-        {"optSend", "ignored", machine.sendTo(), "D:\\old"},
-        {"optStart", "ignored", programs(), "D:\\old"},
-        {"optUpath", "D:\\mine", "D:\\mine", "D:\\mine"},
+        {optSend, "ignored", machine.sendTo(), "D:\\old"},
+        {optStart, "ignored", programs(), "D:\\old"},
+        {optUpath, "D:\\mine", "D:\\mine", "D:\\mine"},
     };
     for (const auto& c : cases) {
         machine.values = {};
@@ -132,18 +136,19 @@ TEST_F(OptionsDialog, OkMakesTheChosenFolderTheTargetAndPointsTheMainWindowThere
         mainWindow().log.clear();
         showOptions([&](MemoryForm& d) {
             d.click(c.option);
-            d.control("txtPath").setText(c.typed);
-            d.click("chkOQ");
-            d.click("cmdOK");
+            d.control(txtPath).setText(c.typed);
+            d.click(chkOQ);
+            d.click(cmdOK);
         });
         EXPECT_EQ(machine.values.TargetPath, c.target) << c.option;
         EXPECT_EQ(machine.values.UserPath, c.userPath) << c.option;
         EXPECT_EQ(machine.values.QuitAfterSend, 1) << c.option;
         ASSERT_NE(dialog(), nullptr) << c.option;
         EXPECT_FALSE(dialog()->visible()) << c.option << ": hidden, not closed";
-        EXPECT_EQ(dialog()->control("txtPath").text(), c.target) << c.option;
-        EXPECT_EQ(mainWindow().folderList("dirDir").path(), c.target) << c.option;
-        EXPECT_EQ(mainWindow().driveList("driDri").drive(), c.target.substr(0, 2) == "C:" ? "c:" : "d:") << c.option;
+        EXPECT_EQ(dialog()->control(txtPath).text(), c.target) << c.option;
+        EXPECT_EQ(mainWindow().folderList(frmMainNames::dirDir).path(), c.target) << c.option;
+        EXPECT_EQ(mainWindow().driveList(frmMainNames::driDri).drive(), c.target.substr(0, 2) == "C:" ? "c:" : "d:")
+            << c.option;
         const std::vector<std::string>& log = mainWindow().log;
         ASSERT_FALSE(log.empty()) << c.option;
         EXPECT_EQ(log.front(), "webMain navigate " + c.target) << c.option;
@@ -162,10 +167,10 @@ TEST_F(OptionsDialog, APathThatFailsSaysSoOnceAndKeepsTheFoldersButNotTheQuitOpt
         machine.user.shown.clear();
         startWith("D:\\other", "D:\\old", 0);
         showOptions([&](MemoryForm& d) {
-            d.click("optUpath");
-            d.control("txtPath").setText(typed);
-            d.click("chkOQ");
-            d.click("cmdOK");
+            d.click(optUpath);
+            d.control(txtPath).setText(typed);
+            d.click(chkOQ);
+            d.click(cmdOK);
         });
         EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{invalidPath}) << typed;
         EXPECT_EQ(machine.values.TargetPath, "D:\\other") << typed;
@@ -173,14 +178,14 @@ TEST_F(OptionsDialog, APathThatFailsSaysSoOnceAndKeepsTheFoldersButNotTheQuitOpt
         EXPECT_EQ(machine.values.QuitAfterSend, 1) << typed;
         ASSERT_NE(dialog(), nullptr) << typed;
         EXPECT_FALSE(dialog()->visible()) << typed;
-        EXPECT_EQ(mainWindow().folderList("dirDir").path(), "D:\\other") << typed;
+        EXPECT_EQ(mainWindow().folderList(frmMainNames::dirDir).path(), "D:\\other") << typed;
     }
 }
 
 TEST_F(OptionsDialog, AMissingSendToFailsAfterItBecameTheTarget) {
     startWith("D:\\other", "D:\\old");
     std::filesystem::remove_all(machine.files.hostPath(machine.sendTo()));
-    showOptions([](MemoryForm& d) { d.click("cmdOK"); });
+    showOptions([](MemoryForm& d) { d.click(cmdOK); });
     EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{invalidPath});
     EXPECT_EQ(machine.values.TargetPath, machine.sendTo());
     EXPECT_EQ(machine.values.UserPath, "D:\\old");
@@ -189,28 +194,28 @@ TEST_F(OptionsDialog, AMissingSendToFailsAfterItBecameTheTarget) {
 TEST_F(OptionsDialog, CancelStoresNothingAndTheNextShowingFindsTheControlsAsLeft) {
     startWith("D:\\other", "D:\\old", 0);
     showOptions([](MemoryForm& d) {
-        d.click("optUpath");
-        d.control("txtPath").setText("D:\\draft");
-        d.click("chkOQ");
-        d.click("cmdCan");
+        d.click(optUpath);
+        d.control(txtPath).setText("D:\\draft");
+        d.click(chkOQ);
+        d.click(cmdCan);
     });
     EXPECT_EQ(machine.values.TargetPath, "D:\\other");
     EXPECT_EQ(machine.values.UserPath, "D:\\old");
     EXPECT_EQ(machine.values.QuitAfterSend, 0);
     ASSERT_NE(dialog(), nullptr);
     EXPECT_FALSE(dialog()->visible());
-    EXPECT_EQ(shownWhenOpened(), (Shown{"optUpath", true, "D:\\draft", true}));
+    EXPECT_EQ(shownWhenOpened(), (Shown{optUpath, true, "D:\\draft", true}));
     ASSERT_NE(dialog(), nullptr);
     EXPECT_EQ(dialog()->modalShows, 2) << "one window, shown twice";
 }
 
 TEST_F(OptionsDialog, OkLeavesTheSpecialFolderInTheBoxForTheUserOptionToTake) {
     startWith("D:\\other", "");
-    showOptions([](MemoryForm& d) { d.click("cmdOK"); });
+    showOptions([](MemoryForm& d) { d.click(cmdOK); });
     EXPECT_EQ(machine.values.TargetPath, machine.sendTo());
     showOptions([](MemoryForm& d) {
-        d.click("optUpath");
-        d.click("cmdOK");
+        d.click(optUpath);
+        d.click(cmdOK);
     });
     EXPECT_EQ(machine.values.TargetPath, machine.sendTo());
     EXPECT_EQ(machine.values.UserPath, machine.sendTo());
@@ -219,27 +224,27 @@ TEST_F(OptionsDialog, OkLeavesTheSpecialFolderInTheBoxForTheUserOptionToTake) {
 TEST_F(OptionsDialog, TheCloseBoxUnloadsItAndTheNextShowingStartsAfresh) {
     startWith("D:\\mine", "D:\\mine");
     showOptions([](MemoryForm& d) {
-        d.click("optStart");
-        d.control("txtPath").setText("D:\\draft");
+        d.click(optStart);
+        d.control(txtPath).setText("D:\\draft");
         d.unload();
     });
     EXPECT_EQ(dialog(), nullptr);
     EXPECT_EQ(machine.values.TargetPath, "D:\\mine");
-    EXPECT_EQ(shownWhenOpened(), (Shown{"optUpath", true, "D:\\mine", false}));
+    EXPECT_EQ(shownWhenOpened(), (Shown{optUpath, true, "D:\\mine", false}));
 }
 
 TEST_F(OptionsDialog, TheOptionsEnableThePathBoxAndItsBrowseButtonOnlyForTheUserPath) {
     startWith("D:\\other", "");
     showOptions([](MemoryForm& d) {
-        d.click("optUpath");
-        EXPECT_TRUE(d.control("txtPath").enabled() && d.control("cmdO").enabled());
-        d.click("optStart");
-        EXPECT_FALSE(d.control("txtPath").enabled() || d.control("cmdO").enabled());
-        EXPECT_FALSE(d.toggle("optUpath").checked()) << "one option of the group at a time";
-        d.click("optUpath");
-        d.click("optSend");
-        EXPECT_FALSE(d.control("txtPath").enabled() || d.control("cmdO").enabled());
-        EXPECT_EQ(shownBy(d).selected, "optSend");
+        d.click(optUpath);
+        EXPECT_TRUE(d.control(txtPath).enabled() && d.control(cmdO).enabled());
+        d.click(optStart);
+        EXPECT_FALSE(d.control(txtPath).enabled() || d.control(cmdO).enabled());
+        EXPECT_FALSE(d.toggle(optUpath).checked()) << "one option of the group at a time";
+        d.click(optUpath);
+        d.click(optSend);
+        EXPECT_FALSE(d.control(txtPath).enabled() || d.control(cmdO).enabled());
+        EXPECT_EQ(shownBy(d).selected, optSend);
     });
 }
 
@@ -257,12 +262,12 @@ TEST_F(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolder) {
     for (const auto& c : cases) {
         machine.folderBrowser.picks.push_back(c.pick);
         showOptions([&](MemoryForm& d) {
-            d.click("optUpath");
-            d.control("txtPath").setText("D:\\typed");
-            d.click("cmdO");
-            EXPECT_EQ(d.control("txtPath").text(), c.path) << c.name;
-            EXPECT_EQ(shownBy(d).selected, "optUpath") << c.name;
-            d.click("cmdCan");
+            d.click(optUpath);
+            d.control(txtPath).setText("D:\\typed");
+            d.click(cmdO);
+            EXPECT_EQ(d.control(txtPath).text(), c.path) << c.name;
+            EXPECT_EQ(shownBy(d).selected, optUpath) << c.name;
+            d.click(cmdCan);
         });
     }
     ASSERT_EQ(machine.folderBrowser.calls.size(), 3u);
@@ -272,11 +277,11 @@ TEST_F(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolder) {
 
 TEST_F(OptionsDialog, TheMenuItemOpensTheSameDialogAsTheButton) {
     startWith("D:\\other", "");
-    machine.ui.modalUser.push_back([](MemoryForm& d) { d.click("cmdCan"); });
-    window->onEvent("mnuOpt", Event::Click);
+    machine.ui.modalUser.push_back([](MemoryForm& d) { d.click(cmdCan); });
+    window->onEvent(frmMainNames::mnuOpt, Event::Click);
     ASSERT_NE(dialog(), nullptr);
-    machine.ui.modalUser.push_back([](MemoryForm& d) { d.click("cmdCan"); });
-    window->onEvent("cmdOpt", Event::Click);
+    machine.ui.modalUser.push_back([](MemoryForm& d) { d.click(cmdCan); });
+    window->onEvent(frmMainNames::cmdOpt, Event::Click);
     ASSERT_NE(dialog(), nullptr);
     EXPECT_EQ(dialog()->modalShows, 2);
     EXPECT_TRUE(machine.ui.modalUser.empty());

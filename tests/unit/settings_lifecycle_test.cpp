@@ -35,7 +35,7 @@ TEST_F(SettingsLifecycle, FirstRunTakesSendToAndKeepsTheDesignedPlace) {
     EXPECT_EQ(machine.values.UserPath, "");
     EXPECT_EQ(machine.values.QuitAfterSend, 0);
     EXPECT_EQ(form.clientRect(), (TwipsRect{0, 0, 7200, 6045}));
-    EXPECT_EQ(form.folderList("dirDir").path(), machine.sendTo());
+    EXPECT_EQ(form.folderList(frmMainNames::dirDir).path(), machine.sendTo());
     // The drive's change moves the list to the drive first, then the list and the view come to Send To.
     EXPECT_EQ(form.log, (std::vector<std::string>{"driDri drive c:", "dirDir path c:\\", "webMain navigate c:\\",
                                                   "dirDir path " + machine.sendTo(), "webMain navigate " + machine.sendTo(),
@@ -63,7 +63,7 @@ TEST_F(SettingsLifecycle, SecondStartReadsTheRecordBackAndAppliesIt) {
     EXPECT_EQ(machine.values.UserPath, "E:\\u");
     EXPECT_EQ(machine.values.QuitAfterSend, 1);
     EXPECT_EQ(form.outerRect(), (TwipsRect{2250, 1500, 8100, 6600}));
-    EXPECT_EQ(form.folderList("dirDir").path(), "D:\\送る先");
+    EXPECT_EQ(form.folderList(frmMainNames::dirDir).path(), "D:\\送る先");
     form.unload();
     EXPECT_EQ(machine.readBytes(machine.dataIni()),
               "\"D:\\\x91\x97\x82\xE9\x90\xE6\",\"E:\\u\",8100,6600,1500,2250,0,1\r\n");
@@ -155,8 +155,10 @@ TEST_F(SettingsLifecycle, AMissingTargetWithSettingsReadIsSkippedSilently) {
     MemoryForm& form = start();
     EXPECT_TRUE(machine.user.shown.empty());
     EXPECT_TRUE(form.shown);
-    EXPECT_EQ(form.driveList("driDri").drive(), "d:");
-    EXPECT_EQ(form.folderList("dirDir").path(), "d:\\") << "the drive's change moved the list; the folder failed";
+    EXPECT_EQ(form.driveList(frmMainNames::driDri).drive(), "d:");
+    EXPECT_EQ(form.folderList(frmMainNames::dirDir).path(), "d:\\")
+        << "the drive's change moved the list; the folder failed";
+    EXPECT_EQ(form.log.back(), "webMain navigate d:\\") << "the view shows the list's folder, not the missing one";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "about/frmAbout_design.h"
 #include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
@@ -15,13 +16,13 @@ protected:
 };
 
 TEST_F(WindowCommands, HelpOpensTheIndexPageBesideTheProgram) {
-    window.onEvent("mnuHelp", Event::Click);
+    window.onEvent(frmMainNames::mnuHelp, Event::Click);
     EXPECT_EQ(machine.shell.opened, std::vector<std::string>{"C:\\Tools\\Parcelo\\index.html"});
 }
 
 TEST_F(WindowCommands, HelpThatCannotOpenShowsNothingAndLeavesTheWindowAsItWas) {
     machine.shell.refuseToOpen = true;
-    window.onEvent("mnuHelp", Event::Click);
+    window.onEvent(frmMainNames::mnuHelp, Event::Click);
     EXPECT_EQ(machine.shell.opened.size(), 1u);
     EXPECT_TRUE(machine.user.shown.empty());
     EXPECT_FALSE(machine.ui.form("frmMain")->ended());
@@ -30,14 +31,14 @@ TEST_F(WindowCommands, HelpThatCannotOpenShowsNothingAndLeavesTheWindowAsItWas) 
 TEST_F(WindowCommands, OptionsAndAboutAreShownModal) {
     machine.ui.modalUser.push_back([](MemoryForm& d) {
         EXPECT_EQ(d.design().caption, "設定");
-        d.click("cmdCan");
+        d.click(frmOptNames::cmdCan);
     });
     machine.ui.modalUser.push_back([](MemoryForm& d) {
         EXPECT_EQ(d.design().caption, "バージョン情報");
-        d.click("cmdOK");
+        d.click(frmAboutNames::cmdOK);
     });
-    window.onEvent("cmdOpt", Event::Click);
-    window.onEvent("mnuVer", Event::Click);
+    window.onEvent(frmMainNames::cmdOpt, Event::Click);
+    window.onEvent(frmMainNames::mnuVer, Event::Click);
     EXPECT_TRUE(machine.ui.modalUser.empty());
     ASSERT_NE(machine.ui.form("frmOpt"), nullptr) << "hidden, still loaded";
     EXPECT_EQ(machine.ui.form("frmOpt")->modalShows, 1);

@@ -77,6 +77,11 @@ void MemoryForm::click(std::string_view name) {
     }
 }
 
+void MemoryForm::doubleClick(std::string_view name) {
+    memoryControl(name);  // only a control of the window can be double-clicked
+    events_.onEvent(name, Event::DblClick);
+}
+
 void MemoryForm::showModal() {
     shown = visible_ = true;
     ++modalShows;
@@ -94,16 +99,23 @@ void MemoryForm::unload() {
 
 MemoryControl& MemoryForm::memoryControl(std::string_view name) {
     const auto found = controls_.find(name);
-    if (found == controls_.end()) throw std::logic_error("no control " + std::string(name));
+    // Asking for a control the window does not have is a fault of the program, not of the system.
+    if (found == controls_.end())
+        throw std::logic_error("no control " + std::string(name) + " in " + std::string(design_.name));
     return *found->second;
 }
 
-MemoryControl& MemoryForm::ofKind(std::string_view name, ControlKind kind, ControlKind orKind) {
-    MemoryControl& control = memoryControl(name);
-    const auto design = std::find_if(design_.controls.begin(), design_.controls.end(),
-                                     [&](const ControlDesign& c) { return c.name == name; });
-    if (design->kind != kind && design->kind != orKind) throw std::logic_error(std::string(name) + " is of another kind");
-    return control;
+MemoryControl& MemoryForm::ofKind(std::string_view name, ControlKind kind) {
+    MemoryControl& c = memoryControl(name);
+    if (c.kind() != kind) throw std::logic_error(std::string(name) + " is a control of another kind");
+    return c;
+}
+
+Toggle& MemoryForm::toggle(std::string_view name) {
+    MemoryControl& c = memoryControl(name);
+    if (c.kind() != ControlKind::CheckBox && c.kind() != ControlKind::OptionButton)
+        throw std::logic_error(std::string(name) + " is neither a check box nor an option button");
+    return c;
 }
 
 void MemoryForm::pressTab(bool forward) {
