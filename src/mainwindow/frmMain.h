@@ -64,7 +64,7 @@ private:
     SettingsStore settings_;
     std::unique_ptr<Form> form_;
     frmOpt options_;
-    std::array<std::int32_t, 5> SavedPlacement{};
+    WindowPlacement SavedPlacement;
 };
 
 }  // namespace parcelo

@@ -28,11 +28,11 @@ TEST(FaultInjection, TheSettingsWriteKeepsTheOldFileOrTellsAtEveryFailingStep) {
             window.start();
             machine.ui.form("frmMain")->moveOuter(movedTo);
             const Snapshot before = machine.snapshot();
-            const int start = machine.files.operations();
-            machine.files.failOperation(n);
+            const int start = machine.faults.operations();
+            machine.faults.failOperation(n);
             machine.ui.form("frmMain")->unload();
-            const bool injected = machine.files.operations() - start >= n;
-            machine.files.failOperation(0);
+            const bool injected = machine.faults.operations() - start >= n;
+            machine.faults.failOperation(0);
             const Snapshot changed = changes(before, machine.snapshot());
             const bool told = !machine.user.shown.empty();
 
@@ -101,10 +101,10 @@ TEST(FaultInjection, TheShortcutWriteKeepsTheOldShortcutOrTellsAtEveryFailingSte
             const Snapshot before = machine.snapshot();
             window.SourcePath = app;
             machine.user.typed = {"app"};
-            const int start = machine.files.operations();
-            machine.files.failOperation(n);
+            const int start = machine.faults.operations();
+            machine.faults.failOperation(n);
             window.cmdCr_Click();
-            const bool injected = machine.files.operations() - start >= n;
+            const bool injected = machine.faults.operations() - start >= n;
             const Snapshot changed = changes(before, machine.snapshot());
 
             if (machine.user.shown == made) {

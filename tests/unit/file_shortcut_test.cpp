@@ -2,49 +2,42 @@
 
 #include <algorithm>
 
-using namespace std::string_literals;
-
 #include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
 namespace parcelo {
 namespace {
 
-const std::string app = "C:\\Program Files\\テスト\\app.exe";
+const std::string folder = "C:\\Program Files\\テスト";
+const std::string app = folder + "\\app.exe";
 const std::string prompt = "ショートカット名を入力してください";
 const ShownBox wrongFile{"ファイル名が正しくありません", "Parcelo", 0};
 const ShownBox done{"完了", "Parcelo", 0};
-const ShownBox failed{"失敗", "Parcelo", 0};
 const ShownBox emptyName{prompt, "Parcelo", 0x31};
 ShownBox namePrompt(const std::string& path) { return {prompt + path, "作成", 0}; }
 const ShownBox fileDialog{"exeﾌｧｲﾙ(*.exe,*.com)|*.exe;*.com", "open file", 0x1000};
+using Names = std::vector<std::string>;
 
 class FileShortcut : public testing::Test {
 protected:
     FileShortcut() {
-        machine.makeFolder("C:\\Program Files\\テスト");
-        machine.writeBytes(app, "MZ");
-        machine.writeBytes("C:\\Program Files\\テスト\\hidden.exe", "MZ");
-        machine.files.mark("C:\\Program Files\\テスト\\hidden.exe", true, false, false);
-        machine.writeBytes("C:\\Program Files\\テスト\\system.exe", "MZ");
-        machine.files.mark("C:\\Program Files\\テスト\\system.exe", false, true, false);
+        machine.makeFolder(folder);
+        for (const char* name : {"\\app.exe", "\\b.com", "\\hidden.exe", "\\system.exe"})
+            machine.writeBytes(folder + name, "MZ");
+        machine.files.mark(folder + "\\hidden.exe", true, false, false);
+        machine.files.mark(folder + "\\system.exe", false, true, false);
     }
     MemoryForm& start() {
         window = std::make_unique<frmMain>(machine.platform, machine.values);
         window->start();
-        machine.ui.form("frmMain")->log.clear();
         return *machine.ui.form("frmMain");
     }
-    std::vector<std::string> sendToEntries() {
-        std::vector<std::string> names;
+    Names sendToEntries() {
+        Names names;
         for (const auto& entry : std::filesystem::directory_iterator(machine.files.hostPath(machine.sendTo())))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
-    }
-    bool refreshed() {
-        const auto& log = machine.ui.form("frmMain")->log;
-        return std::find(log.begin(), log.end(), "webMain refresh") != log.end();
     }
     std::string txtName() { return machine.ui.form("frmMain")->control("txtName").text(); }
 
@@ -52,171 +45,109 @@ protected:
     std::unique_ptr<frmMain> window;
 };
 
-TEST_F(FileShortcut, PathsThatAreNotOrdinaryFilesAreRefusedBeforeAnyPrompt) {
-    start();
-    for (const std::string& path : {std::string("C:\\Program Files\\テスト"), "C:\\Program Files\\テスト\\hidden.exe"s,
-                                    "C:\\Program Files\\テスト\\system.exe"s, "C:\\Program Files\\テスト\\missing.exe"s,
-                                    "C:\\Program Files\\テスト\\*.exe"s, "C:\\Program Files\\テスト\\"s}) {
-        machine.user.shown.clear();
-        window->SourcePath = path;
+TEST_F(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesTheShortcutInSendTo) {
+    const struct {
+        const char* what;
+        std::string source;
+        std::deque<std::optional<std::string>> chosen;
+        std::deque<std::string> typed;
+        std::deque<int> buttons;
+        std::vector<ShownBox> shown;
+        Names made;
+    } cases[] = {
+        {"a named shortcut", app, {}, {"テスト"}, {}, {namePrompt(app), done}, {"テスト.lnk"}},
+        {"an empty name, OK asks again", app, {}, {"", "", "app"}, {box::pressedOk, box::pressedOk},
+         {namePrompt(app), emptyName, namePrompt(app), emptyName, namePrompt(app), done}, {"app.lnk"}},
+        {"an empty name, then Cancel", app, {}, {""}, {box::pressedCancel}, {namePrompt(app), emptyName}, {}},
+        {"nothing chosen: the file dialog first", "", {app}, {"app"}, {}, {fileDialog, namePrompt(app), done},
+         {"app.lnk"}},
+        {"the file dialog cancelled", "", {}, {}, {}, {fileDialog, wrongFile}, {}},
+        {"a folder", folder, {}, {}, {}, {wrongFile}, {}},
+        {"a hidden file", folder + "\\hidden.exe", {}, {}, {}, {wrongFile}, {}},
+        {"a system file", folder + "\\system.exe", {}, {}, {}, {wrongFile}, {}},
+        {"a missing file", folder + "\\missing.exe", {}, {}, {}, {wrongFile}, {}},
+        {"a wildcard", folder + "\\*.exe", {}, {}, {}, {wrongFile}, {}},
+        {"a trailing backslash", folder + "\\", {}, {}, {}, {wrongFile}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::string& name : sendToEntries())
+            std::filesystem::remove(machine.files.hostPath(machine.sendTo() + "\\" + name));
+        start().log.clear();
+        machine.user = {};
+        machine.ui.form("frmMain")->control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
+        machine.user.chosenFiles = c.chosen;
+        machine.user.typed = c.typed;
+        machine.user.buttons = c.buttons;
+        window->SourcePath = c.source;
         window->cmdCr_Click();
-        EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{wrongFile}) << path;
-        EXPECT_EQ(window->SourcePath, path);
+        EXPECT_EQ(machine.user.shown, c.shown);
+        EXPECT_EQ(sendToEntries(), c.made);
+        const auto& log = machine.ui.form("frmMain")->log;
+        const bool refreshed = std::find(log.begin(), log.end(), "webMain refresh") != log.end();
+        EXPECT_EQ(refreshed, !c.made.empty());
+        // A shortcut made clears the choice; otherwise it is kept for another try.
+        EXPECT_EQ(window->SourcePath, c.made.empty() ? c.source : "");
+        EXPECT_EQ(txtName(), c.made.empty() ? "C:\\typed\\by\\hand.exe" : "");
     }
-    EXPECT_FALSE(refreshed());
-    EXPECT_TRUE(sendToEntries().empty());
-}
-
-TEST_F(FileShortcut, ANamedShortcutLandsInSendToAndClearsTheChoice) {
-    start();
-    window->SourcePath = app;
-    machine.ui.form("frmMain")->control("txtName").setText(app);
-    machine.user.typed = {"テスト"};
-    window->cmdCr_Click();
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done}));
-    EXPECT_EQ(sendToEntries(), std::vector<std::string>{"テスト.lnk"});
-    EXPECT_EQ(window->SourcePath, "");
-    EXPECT_EQ(txtName(), "");
-    EXPECT_TRUE(refreshed());
-}
-
-TEST_F(FileShortcut, AnEmptyNameWarnsAndOkAsksAgain) {
-    start();
-    window->SourcePath = app;
-    machine.user.typed = {"", "", "app"};
-    machine.user.buttons = {box::pressedOk, box::pressedOk};
-    window->cmdCr_Click();
-    EXPECT_EQ(machine.user.shown,
-              (std::vector<ShownBox>{namePrompt(app), emptyName, namePrompt(app), emptyName, namePrompt(app), done}));
-    EXPECT_EQ(sendToEntries(), std::vector<std::string>{"app.lnk"});
-}
-
-TEST_F(FileShortcut, CancelInTheWarningEndsWithNothingDone) {
-    start();
-    window->SourcePath = app;
-    machine.user.typed = {""};
-    machine.user.buttons = {box::pressedCancel};
-    window->cmdCr_Click();
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), emptyName}));
-    EXPECT_EQ(window->SourcePath, app);
-    EXPECT_FALSE(refreshed());
-    EXPECT_TRUE(sendToEntries().empty());
-}
-
-TEST_F(FileShortcut, AnExistingShortcutOfTheSameNameIsReplaced) {
-    start();
-    machine.writeBytes(machine.sendTo() + "\\app.lnk", "old");
-    window->SourcePath = app;
-    machine.user.typed = {"app"};
-    window->cmdCr_Click();
-    EXPECT_EQ(machine.user.shown.back(), done);
-    EXPECT_NE(machine.readBytes(machine.sendTo() + "\\app.lnk"), "old");
-    EXPECT_EQ(sendToEntries(), std::vector<std::string>{"app.lnk"});
-}
-
-TEST_F(FileShortcut, WithNothingChosenTheFileDialogComesFirst) {
-    start();
-    machine.ui.form("frmMain")->control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
-    machine.user.chosenFiles = {app};
-    machine.user.typed = {"app"};
-    window->cmdCr_Click();
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{fileDialog, namePrompt(app), done}));
-    EXPECT_EQ(sendToEntries(), std::vector<std::string>{"app.lnk"});
-}
-
-TEST_F(FileShortcut, ACancelledFileDialogLeavesTheEmptyPathToTheExistenceTest) {
-    start();
-    window->cmdCr_Click();
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{fileDialog, wrongFile}));
-    EXPECT_EQ(window->SourcePath, "");
 }
 
 TEST_F(FileShortcut, BrowsingFillsTheNameBoxAndCancelKeepsIt) {
     start();
     machine.user.chosenFiles = {app, std::nullopt};
-    window->mnul_Click();
-    EXPECT_EQ(window->SourcePath, app);
-    EXPECT_EQ(txtName(), app);
-    window->cmdOpen_Click();
-    EXPECT_EQ(window->SourcePath, app);
-    EXPECT_EQ(txtName(), app);
-}
-
-TEST_F(FileShortcut, TheMenuItemIsTheButton) {
-    start();
-    window->SourcePath = app;
-    machine.user.typed = {"app"};
-    window->onEvent("mnuEx", Event::Click);
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done}));
-}
-
-class SendToLaunch : public FileShortcut {
-protected:
-    void launch(const std::string& arguments, int quit) {
-        record = "\"" + machine.sendTo() + "\",\"\",8100,6600,1500,2250,0," + std::to_string(quit) + "\r\n";
-        machine.writeBytes(machine.dataIni(), record);
-        machine.shell.commandLineText = "\"C:\\Tools\\Parcelo\\Parcelo.exe\" " + arguments;
-        start();
+    for (int i = 0; i < 2; ++i) {
+        window->cmdOpen_Click();
+        EXPECT_EQ(window->SourcePath, app);
+        EXPECT_EQ(txtName(), app);
     }
-    std::string record;
-};
-
-TEST_F(SendToLaunch, QuitAfterSendEndsAfterTheLastPathWithoutWindowOrSave) {
-    machine.writeBytes("C:\\Program Files\\テスト\\b.com", "MZ");
-    machine.user.typed = {"a", "b"};
-    launch("\"" + app + "\" \"C:\\Program Files\\テスト\\b.com\"", 1);
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done,
-                                                         namePrompt("C:\\Program Files\\テスト\\b.com"), done}));
-    EXPECT_EQ(sendToEntries(), (std::vector<std::string>{"a.lnk", "b.lnk"}));
-    EXPECT_TRUE(machine.ui.form("frmMain")->ended());
-    EXPECT_FALSE(machine.ui.form("frmMain")->shown);
-    EXPECT_EQ(machine.readBytes(machine.dataIni()), record);
 }
 
-TEST_F(SendToLaunch, WithoutQuitTheWindowOpensAfterThePaths) {
-    machine.user.typed = {"a"};
-    launch("\"" + app + "\"", 0);
-    EXPECT_EQ(sendToEntries(), std::vector<std::string>{"a.lnk"});
-    EXPECT_TRUE(machine.ui.form("frmMain")->shown);
-    EXPECT_FALSE(machine.ui.form("frmMain")->ended());
-}
-
-TEST_F(SendToLaunch, APathThatFailsInTheMiddleLeavesTheOthersTheirTurn) {
-    machine.user.typed = {"first", "last"};
-    launch("\"" + app + "\" \"C:\\Program Files\\テスト\" \"" + app + "\"", 1);
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done, wrongFile, namePrompt(app), done}));
-    EXPECT_EQ(sendToEntries(), (std::vector<std::string>{"first.lnk", "last.lnk"}));
-    EXPECT_TRUE(machine.ui.form("frmMain")->ended());
-}
-
-TEST_F(SendToLaunch, NoArgumentsNeverLooksAtTheQuitFlag) {
-    launch("", 1);
-    EXPECT_TRUE(machine.user.shown.empty());
-    EXPECT_TRUE(machine.ui.form("frmMain")->shown);
-}
-
-TEST_F(SendToLaunch, AFirstRunWithArgumentsMakesTheShortcutsAndOpens) {
-    machine.shell.commandLineText = "Parcelo.exe \"" + app + "\"";
-    machine.user.typed = {"a"};
-    start();
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{namePrompt(app), done}));
-    EXPECT_EQ(sendToEntries(), std::vector<std::string>{"a.lnk"});
-    EXPECT_TRUE(machine.ui.form("frmMain")->shown);
-}
-
-TEST_F(SendToLaunch, AnUnquotedPathWithABlankArrivesInPieces) {
-    machine.user.typed = {"a"};
-    launch(app, 1);
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{wrongFile, wrongFile}));
-    EXPECT_TRUE(sendToEntries().empty());
-}
-
-TEST_F(SendToLaunch, TheCommandLineLeavesTheNameBoxAlone) {
-    machine.user.typed = {""};
-    machine.user.buttons = {box::pressedCancel};
-    launch("\"" + app + "\"", 0);
-    EXPECT_EQ(window->SourcePath, app);
-    EXPECT_EQ(txtName(), "");
+TEST_F(FileShortcut, ASendToLaunchMakesAShortcutForEachPathThenEndsOrOpensTheWindow) {
+    const std::string b = folder + "\\b.com";
+    const struct {
+        const char* what;
+        std::string arguments;
+        int quit;  // -1: a first run, without Data.ini
+        std::deque<std::string> typed;
+        std::vector<ShownBox> shown;
+        Names made;
+        bool ends;
+    } cases[] = {
+        {"two paths and quit", "\"" + app + "\" \"" + b + "\"", 1, {"a", "b"},
+         {namePrompt(app), done, namePrompt(b), done}, {"a.lnk", "b.lnk"}, true},
+        {"a path without quit", "\"" + app + "\"", 0, {"a"}, {namePrompt(app), done}, {"a.lnk"}, false},
+        {"a failing path in the middle", "\"" + app + "\" \"" + folder + "\" \"" + app + "\"", 1, {"first", "last"},
+         {namePrompt(app), done, wrongFile, namePrompt(app), done}, {"first.lnk", "last.lnk"}, true},
+        {"no path: the quit flag is not looked at", "", 1, {}, {}, {}, false},
+        {"a first run", "\"" + app + "\"", -1, {"a"}, {namePrompt(app), done}, {"a.lnk"}, false},
+        {"an unquoted path with a blank arrives in pieces", app, 1, {"a"}, {wrongFile, wrongFile}, {}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::PortableMachine run;
+        run.makeFolder(folder);
+        run.writeBytes(app, "MZ");
+        run.writeBytes(b, "MZ");
+        const std::string record =
+            "\"" + run.sendTo() + "\",\"\",8100,6600,1500,2250,0," + std::to_string(c.quit) + "\r\n";
+        if (c.quit >= 0) run.writeBytes(run.dataIni(), record);
+        run.shell.commandLineText = "\"C:\\Tools\\Parcelo\\Parcelo.exe\" " + c.arguments;
+        run.user.typed = c.typed;
+        frmMain launched(run.platform, run.values);
+        launched.start();
+        EXPECT_EQ(run.user.shown, c.shown);
+        Names made;
+        for (const auto& entry : std::filesystem::directory_iterator(run.files.hostPath(run.sendTo())))
+            made.push_back(entry.path().filename().string());
+        std::sort(made.begin(), made.end());
+        EXPECT_EQ(made, c.made);
+        MemoryForm& form = *run.ui.form("frmMain");
+        EXPECT_EQ(form.ended(), c.ends);
+        EXPECT_EQ(form.shown, !c.ends);
+        EXPECT_EQ(form.control("txtName").text(), "") << "the command line leaves the name box alone";
+        // Ending at once saves nothing.
+        EXPECT_EQ(run.exists(run.dataIni()) ? run.readBytes(run.dataIni()) : "", c.quit >= 0 ? record : "");
+    }
 }
 
 }  // namespace

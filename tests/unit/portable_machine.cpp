@@ -20,9 +20,9 @@ PortableMachine::PortableMachine()
     : root(freshFolder()),
       files({{'C', root / "C"}, {'D', root / "D"}}),
       shell(profile, programFolder),
-      ui(files),
-      shortcuts(files, codepage),
-      platform{files, shell, codepage, user, ui, shortcuts, folderBrowser} {
+      ui(faults),
+      shortcuts(faults, codepage),
+      platform{faults, shell, codepage, user, ui, shortcuts, folderBrowser} {
     makeFolder(programFolder);
     makeFolder(sendTo());
     makeFolder(shell.specialFolderPath(csidlPrograms));

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "../shared/faulty_file_system.h"
 #include "core/program_values.h"
 #include "platform/platform.h"
 #include "platform/portable/codepage_portable.h"
@@ -51,6 +52,8 @@ public:
 
     std::filesystem::path root;
     PortableFileSystem files;
+    // The file system as the program sees it, with faults to inject.
+    FaultyFileSystem faults{files};
     PortableShell shell;
     PortableCodepage codepage;
     ScriptedUser user;
