@@ -2,7 +2,6 @@
 
 #include "about/frmAbout.h"
 #include "core/version_info.h"
-#include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
 namespace parcelo {
@@ -16,17 +15,16 @@ TEST(VersionText, MinorAndRevisionRunTogetherAfterThePoint) {
 
 class AboutBox : public testing::Test {
 protected:
-    AboutBox() : window(machine.platform, machine.values) { window.start(); }
+    AboutBox() { machine.start(); }
     // Shows the box from the version menu item, with the user doing `act` in it.
     void showAbout(std::function<void(MemoryForm&)> act) {
         machine.ui.modalUser.push_back(std::move(act));
-        window.onEvent("mnuVer", Event::Click);
+        machine.window->onEvent("mnuVer", Event::Click);
         EXPECT_TRUE(machine.ui.modalUser.empty());
         EXPECT_EQ(machine.ui.form("frmAbout"), nullptr) << "unloaded when it closes";
     }
 
     test::PortableMachine machine;
-    frmMain window;
 };
 
 TEST_F(AboutBox, ShowsTheRecordsVersionAndCopyrightAfreshEachTimeAndClosesByOkOrItsCloseBox) {

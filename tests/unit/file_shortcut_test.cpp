@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
 namespace parcelo {
@@ -28,21 +27,13 @@ protected:
         machine.files.mark(folder + "\\system.exe", false, true, false);
     }
     MemoryForm& start() {
-        window = std::make_unique<frmMain>(machine.platform, machine.values);
-        window->start();
-        return *machine.ui.form("frmMain");
+        machine.start();
+        return machine.mainForm();
     }
-    Names sendToEntries() {
-        Names names;
-        for (const auto& entry : std::filesystem::directory_iterator(machine.files.hostPath(machine.sendTo())))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    std::string txtName() { return machine.ui.form("frmMain")->control("txtName").text(); }
+    Names sendToEntries() { return machine.entries(machine.sendTo()); }
+    std::string txtName() { return machine.mainForm().control("txtName").text(); }
 
     test::PortableMachine machine;
-    std::unique_ptr<frmMain> window;
 };
 
 TEST_F(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesTheShortcutInSendTo) {
@@ -75,19 +66,19 @@ TEST_F(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesTheShortcutI
             std::filesystem::remove(machine.files.hostPath(machine.sendTo() + "\\" + name));
         start().log.clear();
         machine.user = {};
-        machine.ui.form("frmMain")->control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
+        machine.mainForm().control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
         machine.user.chosenFiles = c.chosen;
         machine.user.typed = c.typed;
         machine.user.buttons = c.buttons;
-        window->SourcePath = c.source;
-        window->cmdCr_Click();
+        machine.window->SourcePath = c.source;
+        machine.window->cmdCr_Click();
         EXPECT_EQ(machine.user.shown, c.shown);
         EXPECT_EQ(sendToEntries(), c.made);
-        const auto& log = machine.ui.form("frmMain")->log;
+        const auto& log = machine.mainForm().log;
         const bool refreshed = std::find(log.begin(), log.end(), "webMain refresh") != log.end();
         EXPECT_EQ(refreshed, !c.made.empty());
         // A shortcut made clears the choice; otherwise it is kept for another try.
-        EXPECT_EQ(window->SourcePath, c.made.empty() ? c.source : "");
+        EXPECT_EQ(machine.window->SourcePath, c.made.empty() ? c.source : "");
         EXPECT_EQ(txtName(), c.made.empty() ? "C:\\typed\\by\\hand.exe" : "");
     }
 }
@@ -96,8 +87,8 @@ TEST_F(FileShortcut, BrowsingFillsTheNameBoxAndCancelKeepsIt) {
     start();
     machine.user.chosenFiles = {app, std::nullopt};
     for (int i = 0; i < 2; ++i) {
-        window->cmdOpen_Click();
-        EXPECT_EQ(window->SourcePath, app);
+        machine.window->cmdOpen_Click();
+        EXPECT_EQ(machine.window->SourcePath, app);
         EXPECT_EQ(txtName(), app);
     }
 }
@@ -133,15 +124,10 @@ TEST_F(FileShortcut, ASendToLaunchMakesAShortcutForEachPathThenEndsOrOpensTheWin
         if (c.quit >= 0) run.writeBytes(run.dataIni(), record);
         run.shell.commandLineText = "\"C:\\Tools\\Parcelo\\Parcelo.exe\" " + c.arguments;
         run.user.typed = c.typed;
-        frmMain launched(run.platform, run.values);
-        launched.start();
+        run.start();
         EXPECT_EQ(run.user.shown, c.shown);
-        Names made;
-        for (const auto& entry : std::filesystem::directory_iterator(run.files.hostPath(run.sendTo())))
-            made.push_back(entry.path().filename().string());
-        std::sort(made.begin(), made.end());
-        EXPECT_EQ(made, c.made);
-        MemoryForm& form = *run.ui.form("frmMain");
+        EXPECT_EQ(run.entries(run.sendTo()), c.made);
+        MemoryForm& form = run.mainForm();
         EXPECT_EQ(form.ended(), c.ends);
         EXPECT_EQ(form.shown, !c.ends);
         EXPECT_EQ(form.control("txtName").text(), "") << "the command line leaves the name box alone";

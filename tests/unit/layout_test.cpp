@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
 namespace parcelo {
@@ -9,8 +8,8 @@ namespace {
 // The in-memory window's frame adds 240 twips across and 900 down to the client area.
 class MainWindowLayout : public testing::Test {
 protected:
-    MainWindowLayout() : window(machine.platform, machine.values) { window.start(); }
-    MemoryForm& form() { return *machine.ui.form("frmMain"); }
+    MainWindowLayout() { machine.start(); }
+    MemoryForm& form() { return machine.mainForm(); }
     TwipsRect rect(std::string_view name) { return form().control(name).rect(); }
 
     // What the rules give for a client area of this size.
@@ -23,7 +22,6 @@ protected:
     }
 
     test::PortableMachine machine;
-    frmMain window;
 };
 
 struct Drag {
@@ -63,7 +61,7 @@ TEST_F(MainWindowLayout, NothingMovesWhileMinimisedAndRestoringLaysOutTheRestore
     form().moveOuter({300, 200, 9000, 8000});
     const TwipsRect view = rect("webMain"), list = rect("dirDir");
     form().setState(WindowState::Minimized);
-    window.onEvent(formSource, Event::Resize);  // the system may send more while the window is an icon
+    machine.window->onEvent(formSource, Event::Resize);  // the system may send more while the window is an icon
     EXPECT_EQ(rect("webMain"), view);
     EXPECT_EQ(rect("dirDir"), list);
 

@@ -1,31 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "mainwindow/frmMain.h"
-#include "mainwindow/frmMain_design.h"
 #include "platform/platform_error.h"
 #include "portable_machine.h"
 
 namespace parcelo {
 namespace {
-
-TEST(MainWindowDesign, TabNumbersRunInTableOrderAndEveryContainerIsAControl) {
-    std::set<std::string_view> names;
-    int tab = 0;
-    for (const ControlDesign& c : frmMainDesign.controls) {
-        EXPECT_EQ(c.tab, tab++) << c.name;
-        names.insert(c.name);
-    }
-    for (const ControlDesign& c : frmMainDesign.controls)
-        EXPECT_TRUE(c.container.empty() || names.contains(c.container)) << c.name;
-    // A level-2 entry hangs under a drop-down; "設定&O" is a command on the bar itself.
-    for (size_t i = 0; i < frmMainDesign.menu.size(); ++i) {
-        const MenuDesign& m = frmMainDesign.menu[i];
-        EXPECT_TRUE(m.level == 1 || (m.level == 2 && i > 0)) << m.name;
-        EXPECT_TRUE(m.name != "mnuOpt" || frmMainDesign.menu[i + 1].level == 1);
-    }
-}
 
 // Everything a run of one command leaves behind, for comparing two ways of running it.
 struct Outcome {
@@ -42,9 +22,8 @@ Outcome run(std::string_view source) {
     test::PortableMachine machine;
     machine.writeBytes("C:\\Tools\\app.exe", "MZ");
     machine.makeFolder("C:\\Users\\hanako\\写真");
-    frmMain window(machine.platform, machine.values);
-    window.start();
-    machine.ui.form("frmMain")->log.clear();
+    frmMain& window = machine.start();
+    machine.mainForm().log.clear();
     machine.user.chosenFiles = {"C:\\Tools\\app.exe"};
     machine.user.typed = {"名前"};
     machine.folderBrowser.picks = {PickedItem{"C:\\Users\\hanako\\写真", "写真"}};
@@ -54,8 +33,8 @@ Outcome run(std::string_view source) {
         d.click("cmdOK");
     });
     window.onEvent(source, Event::Click);
-    return {machine.user.shown, machine.folderBrowser.calls, machine.ui.form("frmMain")->log, machine.snapshot(),
-            window.SourcePath, machine.ui.form("frmMain")->ended()};
+    return {machine.user.shown, machine.folderBrowser.calls, machine.mainForm().log, machine.snapshot(),
+            window.SourcePath, machine.mainForm().ended()};
 }
 
 TEST(MainWindowMenu, EachMenuItemDoesWhatItsButtonDoes) {
@@ -71,14 +50,11 @@ TEST(MainWindowMenu, EachMenuItemDoesWhatItsButtonDoes) {
 
 class MainWindowEvents : public testing::Test {
 protected:
-    MainWindowEvents() : window(machine.platform, machine.values) {
-        window.start();
-        form().log.clear();
-    }
-    MemoryForm& form() { return *machine.ui.form("frmMain"); }
+    MainWindowEvents() : window(machine.start()) { form().log.clear(); }
+    MemoryForm& form() { return machine.mainForm(); }
 
     test::PortableMachine machine;
-    frmMain window;
+    frmMain& window;
 };
 
 TEST_F(MainWindowEvents, AFailingHandlerIsReportedAndTheProgramGoesOn) {

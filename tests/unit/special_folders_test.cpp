@@ -7,25 +7,14 @@
 namespace parcelo {
 namespace {
 
-TEST(SpecialFolderPath, GivesTheSendToAndProgramsFoldersOfTheProfile) {
+TEST(SpecialFolderPath, GivesTheProfilesFoldersWithProgramsTwoLevelsBelowSendTosParent) {
     test::PortableMachine machine;
-    EXPECT_EQ(SpecialFolderPath(machine.shell, csidlSendTo),
-              "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\SendTo");
-    EXPECT_EQ(SpecialFolderPath(machine.shell, csidlPrograms),
-              "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs");
-}
-
-TEST(SpecialFolderPath, ProgramsLeadsToSendToTwoLevelsUp) {
+    const std::string programs = SpecialFolderPath(machine.shell, csidlPrograms);
+    EXPECT_EQ(SpecialFolderPath(machine.shell, csidlSendTo), "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\SendTo");
     // Shortcuts are addressed relative to the Programs folder.
-    test::PortableMachine machine;
-    EXPECT_EQ(machine.files.hostPath(SpecialFolderPath(machine.shell, csidlPrograms) + "\\..\\..\\SendTo"),
-              machine.files.hostPath(SpecialFolderPath(machine.shell, csidlSendTo)));
-}
-
-TEST(SpecialFolderPath, ALongPathComesBackWholeAndAShorterOneAfterItLeavesNoTail) {
-    test::PortableMachine machine;
+    EXPECT_EQ(machine.files.hostPath(programs + "\\..\\..\\SendTo"), machine.files.hostPath(machine.sendTo()));
+    // A long path comes back whole, and a shorter one after it leaves no tail.
     const std::string longPath = "C:\\" + std::string(252, 'x');
-    ASSERT_EQ(longPath.size(), 255u);
     machine.shell.specialFolders[csidlPrograms] = longPath;
     machine.shell.specialFolders[csidlSendTo] = "C:\\s";
     EXPECT_EQ(SpecialFolderPath(machine.shell, csidlPrograms), longPath);
