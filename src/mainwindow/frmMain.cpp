@@ -2,39 +2,42 @@
 
 #include "core/command_line.h"
 #include "core/error_styles.h"
-#include "core/event_table.h"
 #include "core/placement.h"
 #include "core/special_folders.h"
 #include "core/text_file_encoding.h"
 #include "core/atomic_write.h"
-#include "mainwindow/frmMain_design.h"
+#include "options/frmOpt_design.h"
 
 namespace parcelo {
 namespace {
 
-constexpr Binding<frmMain> eventTable[] = {
+using namespace frmMainNames;
+
+constexpr Binding<frmMain> bindings[] = {
     {formSource, Event::Load,   &frmMain::Form_Load},
     {formSource, Event::Resize, &frmMain::Form_Resize},
     {formSource, Event::Unload, &frmMain::Form_Unload},
-    {"driDri",   Event::Change, &frmMain::driDri_Change},
-    {"dirDir",   Event::Change, &frmMain::dirDir_Change},
-    {"cmdRef",   Event::Click,  &frmMain::cmdRef_Click},
-    {"cmdCr",    Event::Click,  &frmMain::cmdCr_Click},
-    {"cmdOpen",  Event::Click,  &frmMain::cmdOpen_Click},
-    {"cmdFopen", Event::Click,  &frmMain::cmdFopen_Click},
-    {"cmdNdir",  Event::Click,  &frmMain::cmdNdir_Click},
-    {"cmdOpt",   Event::Click,  &frmMain::cmdOpt_Click},
-    {"cmdEx",    Event::Click,  &frmMain::cmdEx_Click},
-    {"mnul",     Event::Click,  &frmMain::mnul_Click},
-    {"mnuEx",    Event::Click,  &frmMain::mnuEx_Click},
-    {"mnuDi",    Event::Click,  &frmMain::mnuDi_Click},
-    {"mnuExi",   Event::Click,  &frmMain::mnuExi_Click},
-    {"mnuOpt",   Event::Click,  &frmMain::mnuOpt_Click},
-    {"mnuHelp",  Event::Click,  &frmMain::mnuHelp_Click},
-    {"mnuVer",   Event::Click,  &frmMain::mnuVer_Click},
+    {driDri,     Event::Change, &frmMain::driDri_Change},
+    {dirDir,     Event::Change, &frmMain::dirDir_Change},
+    {cmdRef,     Event::Click,  &frmMain::cmdRef_Click},
+    {cmdCr,      Event::Click,  &frmMain::cmdCr_Click},
+    {cmdOpen,    Event::Click,  &frmMain::cmdOpen_Click},
+    {cmdFopen,   Event::Click,  &frmMain::cmdFopen_Click},
+    {cmdNdir,    Event::Click,  &frmMain::cmdNdir_Click},
+    {cmdOpt,     Event::Click,  &frmMain::cmdOpt_Click},
+    {cmdEx,      Event::Click,  &frmMain::cmdEx_Click},
+    {mnul,       Event::Click,  &frmMain::mnul_Click},
+    {mnuEx,      Event::Click,  &frmMain::mnuEx_Click},
+    {mnuDi,      Event::Click,  &frmMain::mnuDi_Click},
+    {mnuExi,     Event::Click,  &frmMain::mnuExi_Click},
+    {mnuOpt,     Event::Click,  &frmMain::mnuOpt_Click},
+    {mnuHelp,    Event::Click,  &frmMain::mnuHelp_Click},
+    {mnuVer,     Event::Click,  &frmMain::mnuVer_Click},
 };
 
 }  // namespace
+
+const EventTable<frmMain> frmMain::eventTable = bindings;
 
 frmMain::frmMain(Platform& platform, ProgramValues& values)
     : platform_(platform), values_(values), settings_(platform), options_(platform, values, *this) {}
@@ -65,12 +68,12 @@ void frmMain::Form_Load() {
         skipOnError([&] {
             if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlSendTo)) return;
             options_.load();
-            options_.form().toggle("optSend").setChecked(true);
+            options_.form().toggle(frmOptNames::optSend).setChecked(true);
         });
         skipOnError([&] {
             if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlPrograms)) return;
             options_.load();
-            options_.form().toggle("optStart").setChecked(true);
+            options_.form().toggle(frmOptNames::optStart).setChecked(true);
         });
     }
     step([&] { driDri().setDrive(values_.TargetPath); });
@@ -118,7 +121,7 @@ void frmMain::SaveSettings() {
     try {
         path = settings_.placeForWriting();
         writeFileAtomically(platform_.files, path, encodeSettingsText(record, platform_.codepage));
-    } catch (const std::exception& failure) {
+    } catch (const PlatformError& failure) {
         platform_.dialogs.messageBox("設定を保存できませんでした。\n" + path + "\n\n" + failure.what(),
                                      applicationTitle, box::ok | box::iconError);
     }

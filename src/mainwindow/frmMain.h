@@ -5,7 +5,9 @@
 #include <string>
 
 #include "core/program_values.h"
+#include "core/event_table.h"
 #include "core/settings_file.h"
+#include "mainwindow/frmMain_design.h"
 #include "options/frmOpt.h"
 #include "platform/platform.h"
 
@@ -20,6 +22,7 @@ public:
     void start();
     Form& form() { return *form_; }
 
+    static const EventTable<frmMain> eventTable;
     void onEvent(std::string_view source, Event event) override;
 
     void Form_Load();
@@ -54,10 +57,11 @@ private:
     void SaveSettings();
     void InitialPlacement();
 
-    DriveList& driDri() { return form_->driveList("driDri"); }
-    FolderList& dirDir() { return form_->folderList("dirDir"); }
-    FolderView& webMain() { return form_->folderView("webMain"); }
-    Control& Picture1() { return form_->control("Picture1"); }
+    DriveList& driDri() { return form_->driveList(frmMainNames::driDri); }
+    FolderList& dirDir() { return form_->folderList(frmMainNames::dirDir); }
+    FolderView& webMain() { return form_->folderView(frmMainNames::webMain); }
+    Control& Picture1() { return form_->control(frmMainNames::Picture1); }
+    Control& txtName() { return form_->control(frmMainNames::txtName); }
 
     Platform& platform_;
     ProgramValues& values_;

@@ -1,25 +1,27 @@
 #include "options/frmOpt.h"
 
-#include "core/event_table.h"
 #include "core/special_folders.h"
 #include "folderpicker/clsBrowsFolder.h"
 #include "mainwindow/frmMain.h"
-#include "options/frmOpt_design.h"
 
 namespace parcelo {
 namespace {
 
-constexpr Binding<frmOpt> eventTable[] = {
+using namespace frmOptNames;
+
+constexpr Binding<frmOpt> bindings[] = {
     {formSource, Event::Load,  &frmOpt::Form_Load},
-    {"optSend",  Event::Click, &frmOpt::optSend_Click},
-    {"optStart", Event::Click, &frmOpt::optStart_Click},
-    {"optUpath", Event::Click, &frmOpt::optUpath_Click},
-    {"cmdO",     Event::Click, &frmOpt::cmdO_Click},
-    {"cmdOK",    Event::Click, &frmOpt::cmdOK_Click},
-    {"cmdCan",   Event::Click, &frmOpt::cmdCan_Click},
+    {optSend,    Event::Click, &frmOpt::optSend_Click},
+    {optStart,   Event::Click, &frmOpt::optStart_Click},
+    {optUpath,   Event::Click, &frmOpt::optUpath_Click},
+    {cmdO,       Event::Click, &frmOpt::cmdO_Click},
+    {cmdOK,      Event::Click, &frmOpt::cmdOK_Click},
+    {cmdCan,     Event::Click, &frmOpt::cmdCan_Click},
 };
 
 }  // namespace
+
+const EventTable<frmOpt> frmOpt::eventTable = bindings;
 
 frmOpt::frmOpt(Platform& platform, ProgramValues& values, frmMain& main)
     : platform_(platform), values_(values), main_(main) {}
@@ -80,15 +82,15 @@ void frmOpt::cmdOK_Click() {
     }
     try {
         Form& main = main_.form();
-        main.folderView("webMain").navigate(path);
-        main.driveList("driDri").setDrive(path);
-        main.folderList("dirDir").setPath(path);
-        main.folderView("webMain").refresh();
-        main.folderList("dirDir").refresh();
+        main.folderView(frmMainNames::webMain).navigate(path);
+        main.driveList(frmMainNames::driDri).setDrive(path);
+        main.folderList(frmMainNames::dirDir).setPath(path);
+        main.folderView(frmMainNames::webMain).refresh();
+        main.folderList(frmMainNames::dirDir).refresh();
         form_->hide();
         if (optUpath().checked()) values_.UserPath = path;
         values_.TargetPath = path;
-    } catch (const std::exception&) {
+    } catch (const PlatformError&) {
         platform_.dialogs.messageBox("このパスは無効です｡", applicationTitle, box::ok | box::iconWarning);
         form_->hide();
     }

@@ -1,7 +1,9 @@
 #pragma once
 #include <memory>
 
+#include "core/event_table.h"
 #include "core/program_values.h"
+#include "options/frmOpt_design.h"
 #include "platform/platform.h"
 
 namespace parcelo {
@@ -21,6 +23,7 @@ public:
     bool loaded() const { return form_ != nullptr; }
     Form& form() { return *form_; }
 
+    static const EventTable<frmOpt> eventTable;
     void onEvent(std::string_view source, Event event) override;
 
     void Form_Load();
@@ -32,12 +35,12 @@ public:
     void cmdCan_Click();
 
 private:
-    Control& txtPath() { return form_->control("txtPath"); }
-    Control& cmdO() { return form_->control("cmdO"); }
-    Toggle& optSend() { return form_->toggle("optSend"); }
-    Toggle& optStart() { return form_->toggle("optStart"); }
-    Toggle& optUpath() { return form_->toggle("optUpath"); }
-    Toggle& chkOQ() { return form_->toggle("chkOQ"); }
+    Control& txtPath() { return form_->control(frmOptNames::txtPath); }
+    Control& cmdO() { return form_->control(frmOptNames::cmdO); }
+    Toggle& optSend() { return form_->toggle(frmOptNames::optSend); }
+    Toggle& optStart() { return form_->toggle(frmOptNames::optStart); }
+    Toggle& optUpath() { return form_->toggle(frmOptNames::optUpath); }
+    Toggle& chkOQ() { return form_->toggle(frmOptNames::chkOQ); }
     void enablePathInput(bool enabled);
 
     Platform& platform_;

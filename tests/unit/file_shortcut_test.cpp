@@ -7,6 +7,8 @@
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+
 const std::string folder = "C:\\Program Files\\テスト";
 const std::string app = folder + "\\app.exe";
 const std::string prompt = "ショートカット名を入力してください";
@@ -31,7 +33,7 @@ protected:
         return machine.mainForm();
     }
     Names sendToEntries() { return machine.entries(machine.sendTo()); }
-    std::string txtName() { return machine.mainForm().control("txtName").text(); }
+    std::string nameBox() { return machine.mainForm().control(txtName).text(); }
 
     test::PortableMachine machine;
 };
@@ -66,7 +68,7 @@ TEST_F(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesTheShortcutI
             std::filesystem::remove(machine.files.hostPath(machine.sendTo() + "\\" + name));
         start().log.clear();
         machine.user = {};
-        machine.mainForm().control("txtName").setText("C:\\typed\\by\\hand.exe");  // never read
+        machine.mainForm().control(txtName).setText("C:\\typed\\by\\hand.exe");  // never read
         machine.user.chosenFiles = c.chosen;
         machine.user.typed = c.typed;
         machine.user.buttons = c.buttons;
@@ -79,7 +81,7 @@ TEST_F(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesTheShortcutI
         EXPECT_EQ(refreshed, !c.made.empty());
         // A shortcut made clears the choice; otherwise it is kept for another try.
         EXPECT_EQ(machine.window->SourcePath, c.made.empty() ? c.source : "");
-        EXPECT_EQ(txtName(), c.made.empty() ? "C:\\typed\\by\\hand.exe" : "");
+        EXPECT_EQ(nameBox(), c.made.empty() ? "C:\\typed\\by\\hand.exe" : "");
     }
 }
 
@@ -89,7 +91,7 @@ TEST_F(FileShortcut, BrowsingFillsTheNameBoxAndCancelKeepsIt) {
     for (int i = 0; i < 2; ++i) {
         machine.window->cmdOpen_Click();
         EXPECT_EQ(machine.window->SourcePath, app);
-        EXPECT_EQ(txtName(), app);
+        EXPECT_EQ(nameBox(), app);
     }
 }
 
@@ -130,7 +132,7 @@ TEST_F(FileShortcut, ASendToLaunchMakesAShortcutForEachPathThenEndsOrOpensTheWin
         MemoryForm& form = run.mainForm();
         EXPECT_EQ(form.ended(), c.ends);
         EXPECT_EQ(form.shown, !c.ends);
-        EXPECT_EQ(form.control("txtName").text(), "") << "the command line leaves the name box alone";
+        EXPECT_EQ(form.control(txtName).text(), "") << "the command line leaves the name box alone";
         // Ending at once saves nothing.
         EXPECT_EQ(run.exists(run.dataIni()) ? run.readBytes(run.dataIni()) : "", c.quit >= 0 ? record : "");
     }

@@ -8,6 +8,8 @@
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+
 const std::string photos = "C:\\Users\\hanako\\写真";
 const ShownBox namePrompt{"ショートカット名を入力してください", "Parcelo", 0};
 const ShownBox done{"完了", "Parcelo", 0};
@@ -78,7 +80,7 @@ TEST_F(FolderCommands, ANewFolderGoesIntoTheTargetFolderAndOnlyThatOneAndRereads
     machine.makeFolder(machine.sendTo() + "\\既存");
     machine.writeBytes(machine.sendTo() + "\\既存\\中.lnk", "kept");
     machine.makeFolder(machine.sendTo() + "\\親");
-    form().folderList("dirDir").setPath(photos);  // not where the folder goes
+    form().folderList(dirDir).setPath(photos);  // not where the folder goes
     const struct {
         const char* why;
         std::optional<std::string> typed;  // nothing: Cancel
@@ -102,7 +104,7 @@ TEST_F(FolderCommands, ANewFolderGoesIntoTheTargetFolderAndOnlyThatOneAndRereads
         machine.user = {};
         if (c.typed) machine.user.typed = {*c.typed};
         form().log.clear();
-        window.onEvent("cmdNdir", Event::Click);
+        window.onEvent(cmdNdir, Event::Click);
         const test::Snapshot changed = test::changes(before, machine.snapshot());
         if (c.made) {
             EXPECT_EQ(changed, (test::Snapshot{{machine.snapshotName(machine.sendTo()) + "/" + *c.made, "<folder>"}}));
@@ -111,7 +113,7 @@ TEST_F(FolderCommands, ANewFolderGoesIntoTheTargetFolderAndOnlyThatOneAndRereads
         }
         EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{folderPrompt});
         EXPECT_EQ(form().log, (std::vector<std::string>{"webMain refresh", "dirDir refresh"})) << "no navigation";
-        EXPECT_EQ(form().folderList("dirDir").path(), photos);
+        EXPECT_EQ(form().folderList(dirDir).path(), photos);
     }
 }
 

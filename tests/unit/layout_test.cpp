@@ -5,6 +5,8 @@
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+
 // The in-memory window's frame adds 240 twips across and 900 down to the client area.
 class MainWindowLayout : public testing::Test {
 protected:
@@ -15,10 +17,10 @@ protected:
     // What the rules give for a client area of this size.
     void expectLaidOutFor(Twips clientWidth, Twips clientHeight) {
         EXPECT_EQ(form().clientRect(), (TwipsRect{0, 0, clientWidth, clientHeight}));
-        EXPECT_EQ(rect("driDri"), (TwipsRect{0, 900, 1815, 300}));
-        EXPECT_EQ(rect("dirDir"), (TwipsRect{-15, 1200, 1815, clientHeight - 1200}));
-        EXPECT_EQ(rect("webMain"), (TwipsRect{1815, 900, clientWidth - 1815, clientHeight - 900}));
-        EXPECT_EQ(rect("Picture1"), (TwipsRect{0, 0, 7335, 900}));
+        EXPECT_EQ(rect(driDri), (TwipsRect{0, 900, 1815, 300}));
+        EXPECT_EQ(rect(dirDir), (TwipsRect{-15, 1200, 1815, clientHeight - 1200}));
+        EXPECT_EQ(rect(webMain), (TwipsRect{1815, 900, clientWidth - 1815, clientHeight - 900}));
+        EXPECT_EQ(rect(Picture1), (TwipsRect{0, 0, 7335, 900}));
     }
 
     test::PortableMachine machine;
@@ -59,14 +61,14 @@ TEST_F(MainWindowLayout, MaximisedTheViewAndTheFolderListFillTheWorkArea) {
 
 TEST_F(MainWindowLayout, NothingMovesWhileMinimisedAndRestoringLaysOutTheRestoredSize) {
     form().moveOuter({300, 200, 9000, 8000});
-    const TwipsRect view = rect("webMain"), list = rect("dirDir");
+    const TwipsRect view = rect(webMain), list = rect(dirDir);
     form().setState(WindowState::Minimized);
     machine.window->onEvent(formSource, Event::Resize);  // the system may send more while the window is an icon
-    EXPECT_EQ(rect("webMain"), view);
-    EXPECT_EQ(rect("dirDir"), list);
+    EXPECT_EQ(rect(webMain), view);
+    EXPECT_EQ(rect(dirDir), list);
 
     form().moveOuter({300, 200, 10000, 9000});  // the restored size changes behind the icon
-    EXPECT_EQ(rect("webMain"), view);
+    EXPECT_EQ(rect(webMain), view);
     form().setState(WindowState::Normal);
     expectLaidOutFor(10000 - memoryFrameWidth, 9000 - memoryFrameHeight);
 }

@@ -7,6 +7,9 @@
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+using namespace frmOptNames;
+
 // Everything a run of one command leaves behind, for comparing two ways of running it.
 struct Outcome {
     std::vector<ShownBox> shown;
@@ -28,9 +31,9 @@ Outcome run(std::string_view source) {
     machine.user.typed = {"名前"};
     machine.folderBrowser.picks = {PickedItem{"C:\\Users\\hanako\\写真", "写真"}};
     machine.ui.modalUser.push_back([](MemoryForm& d) {
-        d.click("optUpath");
-        d.control("txtPath").setText("D:\\");
-        d.click("cmdOK");
+        d.click(optUpath);
+        d.control(txtPath).setText("D:\\");
+        d.click(cmdOK);
     });
     window.onEvent(source, Event::Click);
     return {machine.user.shown, machine.folderBrowser.calls, machine.mainForm().log, machine.snapshot(),
@@ -38,14 +41,14 @@ Outcome run(std::string_view source) {
 }
 
 TEST(MainWindowMenu, EachMenuItemDoesWhatItsButtonDoes) {
-    const std::pair<const char*, const char*> pairs[] = {
-        {"mnuEx", "cmdCr"}, {"mnul", "cmdOpen"}, {"mnuDi", "cmdFopen"}, {"mnuOpt", "cmdOpt"}, {"mnuExi", "cmdEx"}};
+    const std::pair<std::string_view, std::string_view> pairs[] = {
+        {mnuEx, cmdCr}, {mnul, cmdOpen}, {mnuDi, cmdFopen}, {mnuOpt, cmdOpt}, {mnuExi, cmdEx}};
     for (const auto& [menu, button] : pairs) {
         const Outcome byButton = run(button);
         EXPECT_TRUE(byButton.shown.size() + byButton.log.size() > 0 || byButton.ended) << button << " did nothing";
         EXPECT_TRUE(run(menu) == byButton) << menu << " is not " << button;
     }
-    EXPECT_TRUE(run("cmdEx").ended);
+    EXPECT_TRUE(run(cmdEx).ended);
 }
 
 class MainWindowEvents : public testing::Test {
@@ -58,34 +61,34 @@ protected:
 };
 
 TEST_F(MainWindowEvents, AFailingHandlerIsReportedAndTheProgramGoesOn) {
-    form().driveList("driDri").setDrive("D:");
-    ASSERT_EQ(form().folderList("dirDir").path(), "d:\\");
+    form().driveList(driDri).setDrive("D:");
+    ASSERT_EQ(form().folderList(dirDir).path(), "d:\\");
     std::filesystem::remove_all(machine.files.hostPath("D:\\"));  // the medium is taken out
 
-    window.onEvent("driDri", Event::Change);
+    window.onEvent(driDri, Event::Change);
     ASSERT_EQ(machine.user.shown.size(), 1u);
     EXPECT_TRUE(machine.user.shown[0].text.starts_with("エラーが発生しました。")) << machine.user.shown[0].text;
     EXPECT_EQ(machine.user.shown[0].caption, "Parcelo");
     EXPECT_EQ(machine.user.shown[0].flags, box::ok | box::iconError);
     EXPECT_FALSE(form().ended());
-    EXPECT_EQ(form().folderList("dirDir").path(), "d:\\");
+    EXPECT_EQ(form().folderList(dirDir).path(), "d:\\");
 }
 
 TEST_F(MainWindowEvents, ChoosingADriveMovesTheFolderListThenTheViewAndAnUnreadableOneNothing) {
-    form().driveList("driDri").setDrive("c:");  // already the drive: nothing moves
+    form().driveList(driDri).setDrive("c:");  // already the drive: nothing moves
     EXPECT_TRUE(form().log.empty());
-    form().memoryControl("driDri").choose("d:");
+    form().memoryControl(driDri).choose("d:");
     EXPECT_EQ(form().log, (std::vector<std::string>{"driDri drive d:", "dirDir path d:\\", "webMain navigate d:\\"}));
 
     form().log.clear();
     std::filesystem::remove_all(machine.files.hostPath("C:\\"));  // no medium
-    EXPECT_THROW(form().memoryControl("driDri").choose("c:"), PlatformError);
-    EXPECT_EQ(form().driveList("driDri").drive(), "d:");
+    EXPECT_THROW(form().memoryControl(driDri).choose("c:"), PlatformError);
+    EXPECT_EQ(form().driveList(driDri).drive(), "d:");
     EXPECT_TRUE(form().log.empty());
 }
 
 TEST_F(MainWindowEvents, RefreshNavigatesThenReloadsTheViewThenRereadsBothLists) {
-    window.onEvent("cmdRef", Event::Click);
+    window.onEvent(cmdRef, Event::Click);
     EXPECT_EQ(form().log, (std::vector<std::string>{"webMain navigate " + machine.sendTo(), "webMain refresh",
                                                     "dirDir refresh", "driDri refresh"}));
 }
@@ -93,7 +96,7 @@ TEST_F(MainWindowEvents, RefreshNavigatesThenReloadsTheViewThenRereadsBothLists)
 TEST_F(MainWindowEvents, HelpOpensTheIndexPageBesideTheProgramAndFailsSilently) {
     for (const bool refuse : {false, true}) {
         machine.shell.refuseToOpen = refuse;
-        window.onEvent("mnuHelp", Event::Click);
+        window.onEvent(mnuHelp, Event::Click);
     }
     EXPECT_EQ(machine.shell.opened, std::vector<std::string>(2, "C:\\Tools\\Parcelo\\index.html"));
     EXPECT_TRUE(machine.user.shown.empty());

@@ -33,16 +33,17 @@ TEST(OptionGroup, ArrowKeysRunThroughOptionButtonsThatFollowEachOther) {
 }
 
 TEST(OptionsDialogDesign, TheThreeOptionsFormOneGroupInTheFrameWithSendToSelected) {
-    EXPECT_EQ(otherOptionsOfGroup(frmOptDesign.controls, "optSend"), (Names{"optUpath", "optStart"}));
+    EXPECT_EQ(otherOptionsOfGroup(frmOptDesign.controls, frmOptNames::optSend),
+              (Names{frmOptNames::optUpath, frmOptNames::optStart}));
     int selected = 0, tab = 0;
     for (const ControlDesign& c : frmOptDesign.controls) {
         EXPECT_EQ(c.tab, tab++) << c.name;
         if (c.flags & control_flag::checked) {
             ++selected;
-            EXPECT_EQ(c.name, "optSend");
+            EXPECT_EQ(c.name, frmOptNames::optSend);
         }
-        if (c.kind == OptionButton || c.kind == TextBox || c.name == "cmdO") {
-            EXPECT_EQ(c.container, "fraDir") << c.name;
+        if (c.kind == OptionButton || c.kind == TextBox || c.name == frmOptNames::cmdO) {
+            EXPECT_EQ(c.container, frmOptNames::fraDir) << c.name;
         }
     }
     EXPECT_EQ(selected, 1);

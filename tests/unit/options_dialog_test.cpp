@@ -8,12 +8,15 @@
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+using namespace frmOptNames;
+
 const ShownBox invalidPath{"このパスは無効です｡", "Parcelo", 0x30};
 using Act = std::function<void(MemoryForm&)>;
 
 // What the dialog's controls show.
 struct Shown {
-    std::string selected;  // the selected option button
+    std::string_view selected;  // the selected option button; "several" when more than one is
     bool pathEnabled;      // txtPath and cmdO, which always go together
     std::string path;
     bool quitTicked;
@@ -26,12 +29,12 @@ std::ostream& operator<<(std::ostream& out, const Shown& s) {
 }
 
 Shown shownBy(MemoryForm& dialog) {
-    std::string selected;
-    for (const char* option : {"optUpath", "optSend", "optStart"})
-        if (dialog.toggle(option).checked()) selected += option;
-    EXPECT_EQ(dialog.control("txtPath").enabled(), dialog.control("cmdO").enabled());
-    return {selected, dialog.control("txtPath").enabled(), dialog.control("txtPath").text(),
-            dialog.toggle("chkOQ").checked()};
+    std::string_view selected;
+    for (std::string_view option : {optUpath, optSend, optStart})
+        if (dialog.toggle(option).checked()) selected = selected.empty() ? option : "several";
+    EXPECT_EQ(dialog.control(txtPath).enabled(), dialog.control(cmdO).enabled());
+    return {selected, dialog.control(txtPath).enabled(), dialog.control(txtPath).text(),
+            dialog.toggle(chkOQ).checked()};
 }
 
 // A machine of its own, started from a Data.ini with these settings.
@@ -53,7 +56,7 @@ struct Session : test::PortableMachine {
         Shown shown{};
         showOptions([&](MemoryForm& d) {
             shown = shownBy(d);
-            d.click("cmdCan");
+            d.click(cmdCan);
         });
         return shown;
     }
@@ -75,13 +78,13 @@ TEST(OptionsDialog, StartUpLoadsItOnlyForASpecialFolderAndItOpensOnTheMatchingOp
         bool loadedAtStart;
         Shown shown;
     } cases[] = {
-        {"Send To", sendTo, "D:\\mine", 0, true, {"optSend", false, "D:\\mine", false}},
-        {"Programs", programs, "D:\\mine", 1, true, {"optStart", false, "D:\\mine", true}},
-        {"the user path", "D:\\mine", "D:\\mine", 0, false, {"optUpath", true, "D:\\mine", false}},
-        {"none of them", "D:\\other", "D:\\mine", 1, false, {"optSend", false, "D:\\mine", true}},
-        {"Send To in other case", upper(sendTo), "", 0, false, {"optSend", false, "", false}},
-        {"Programs in other case", upper(programs), "", 0, false, {"optSend", false, "", false}},
-        {"the user path in other case", "D:\\MINE", "D:\\mine", 0, false, {"optSend", false, "D:\\mine", false}},
+        {"Send To", sendTo, "D:\\mine", 0, true, {optSend, false, "D:\\mine", false}},
+        {"Programs", programs, "D:\\mine", 1, true, {optStart, false, "D:\\mine", true}},
+        {"the user path", "D:\\mine", "D:\\mine", 0, false, {optUpath, true, "D:\\mine", false}},
+        {"none of them", "D:\\other", "D:\\mine", 1, false, {optSend, false, "D:\\mine", true}},
+        {"Send To in other case", upper(sendTo), "", 0, false, {optSend, false, "", false}},
+        {"Programs in other case", upper(programs), "", 0, false, {optSend, false, "", false}},
+        {"the user path in other case", "D:\\MINE", "D:\\mine", 0, false, {optSend, false, "D:\\mine", false}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,7 +98,7 @@ TEST(OptionsDialog, StartUpLoadsItOnlyForASpecialFolderAndItOpensOnTheMatchingOp
         ASSERT_NE(run.dialog(), nullptr) << "hidden by Cancel, not unloaded";
         EXPECT_EQ(run.dialog()->modalShows, 1);
         // OK without a change keeps the quit option and the user folder.
-        run.showOptions([](MemoryForm& d) { d.click("cmdOK"); });
+        run.showOptions([](MemoryForm& d) { d.click(cmdOK); });
         EXPECT_EQ(run.values.QuitAfterSend, c.quit);
         EXPECT_EQ(run.values.UserPath, c.user);
     }
@@ -103,18 +106,18 @@ TEST(OptionsDialog, StartUpLoadsItOnlyForASpecialFolderAndItOpensOnTheMatchingOp
 
 TEST(OptionsDialog, OkMakesTheChosenFolderTheTargetOrSaysOnceThatItFails) {
     const struct {
-        const char* option;
+        std::string_view option;
         std::string typed;
         std::string target, userPath;  // empty target: it fails
     } cases[] = {
-        {"optSend", "ignored", sendTo, "D:\\old"},
-        {"optStart", "ignored", programs, "D:\\old"},
-        {"optUpath", "D:\\mine", "D:\\mine", "D:\\mine"},
-        {"optUpath", "D:\\missing", "", "D:\\old"},
-        {"optUpath", "Q:\\nodrive", "", "D:\\old"},
-        {"optUpath", "", "", "D:\\old"},
-        {"optUpath", "relative", "", "D:\\old"},
-        {"optSend", "<Send To missing>", "", "D:\\old"},
+        {optSend, "ignored", sendTo, "D:\\old"},
+        {optStart, "ignored", programs, "D:\\old"},
+        {optUpath, "D:\\mine", "D:\\mine", "D:\\mine"},
+        {optUpath, "D:\\missing", "", "D:\\old"},
+        {optUpath, "Q:\\nodrive", "", "D:\\old"},
+        {optUpath, "", "", "D:\\old"},
+        {optUpath, "relative", "", "D:\\old"},
+        {optSend, "<Send To missing>", "", "D:\\old"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.option) + " " + c.typed);
@@ -126,9 +129,9 @@ TEST(OptionsDialog, OkMakesTheChosenFolderTheTargetOrSaysOnceThatItFails) {
         run.mainForm().log.clear();
         run.showOptions([&](MemoryForm& d) {
             d.click(c.option);
-            d.control("txtPath").setText(c.typed);
-            d.click("chkOQ");
-            d.click("cmdOK");
+            d.control(txtPath).setText(c.typed);
+            d.click(chkOQ);
+            d.click(cmdOK);
         });
         EXPECT_EQ(run.values.TargetPath, target);
         EXPECT_EQ(run.values.UserPath, c.userPath);
@@ -137,13 +140,13 @@ TEST(OptionsDialog, OkMakesTheChosenFolderTheTargetOrSaysOnceThatItFails) {
         EXPECT_FALSE(run.dialog()->visible()) << "hidden, not closed";
         if (c.target.empty()) {
             EXPECT_EQ(run.user.shown, std::vector<ShownBox>{invalidPath});
-            EXPECT_TRUE(sendToGone || run.mainForm().folderList("dirDir").path() == "D:\\other");
+            EXPECT_TRUE(sendToGone || run.mainForm().folderList(dirDir).path() == "D:\\other");
             continue;
         }
         EXPECT_TRUE(run.user.shown.empty());
-        EXPECT_EQ(run.dialog()->control("txtPath").text(), c.target);
-        EXPECT_EQ(run.mainForm().folderList("dirDir").path(), c.target);
-        EXPECT_EQ(run.mainForm().driveList("driDri").drive(), c.target.substr(0, 2) == "C:" ? "c:" : "d:");
+        EXPECT_EQ(run.dialog()->control(txtPath).text(), c.target);
+        EXPECT_EQ(run.mainForm().folderList(dirDir).path(), c.target);
+        EXPECT_EQ(run.mainForm().driveList(driDri).drive(), c.target.substr(0, 2) == "C:" ? "c:" : "d:");
         const std::vector<std::string>& log = run.mainForm().log;
         ASSERT_FALSE(log.empty());
         EXPECT_EQ(log.front(), "webMain navigate " + c.target);
@@ -162,16 +165,16 @@ TEST(OptionsDialog, CancelKeepsTheControlsAsLeftAndTheCloseBoxUnloadsThem) {
         bool loaded;
         Shown next;
     } cases[] = {
-        {"Cancel", [](MemoryForm& d) { d.click("cmdCan"); }, true, {"optUpath", true, "D:\\draft", true}},
-        {"the close box", [](MemoryForm& d) { d.unload(); }, false, {"optSend", false, "D:\\old", false}},
+        {"Cancel", [](MemoryForm& d) { d.click(cmdCan); }, true, {optUpath, true, "D:\\draft", true}},
+        {"the close box", [](MemoryForm& d) { d.unload(); }, false, {optSend, false, "D:\\old", false}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         Session run("D:\\other", "D:\\old", 0);
         run.showOptions([&](MemoryForm& d) {
-            d.click("optUpath");
-            d.control("txtPath").setText("D:\\draft");
-            d.click("chkOQ");
+            d.click(optUpath);
+            d.control(txtPath).setText("D:\\draft");
+            d.click(chkOQ);
             c.close(d);
         });
         EXPECT_EQ(run.values.TargetPath, "D:\\other");
@@ -186,21 +189,21 @@ TEST(OptionsDialog, CancelKeepsTheControlsAsLeftAndTheCloseBoxUnloadsThem) {
 TEST(OptionsDialog, OnlyTheUserOptionEnablesThePathBoxWhichOkLeavesHoldingTheSpecialFolder) {
     Session run("D:\\other", "");
     run.showOptions([](MemoryForm& d) {
-        d.click("optUpath");
-        EXPECT_TRUE(d.control("txtPath").enabled() && d.control("cmdO").enabled());
-        d.click("optStart");
-        EXPECT_FALSE(d.control("txtPath").enabled() || d.control("cmdO").enabled());
-        EXPECT_EQ(shownBy(d).selected, "optStart") << "one option of the group at a time";
-        d.click("optUpath");
-        d.click("optSend");
-        EXPECT_FALSE(d.control("txtPath").enabled() || d.control("cmdO").enabled());
-        EXPECT_EQ(shownBy(d).selected, "optSend");
-        d.click("cmdOK");
+        d.click(optUpath);
+        EXPECT_TRUE(d.control(txtPath).enabled() && d.control(cmdO).enabled());
+        d.click(optStart);
+        EXPECT_FALSE(d.control(txtPath).enabled() || d.control(cmdO).enabled());
+        EXPECT_EQ(shownBy(d).selected, optStart) << "one option of the group at a time";
+        d.click(optUpath);
+        d.click(optSend);
+        EXPECT_FALSE(d.control(txtPath).enabled() || d.control(cmdO).enabled());
+        EXPECT_EQ(shownBy(d).selected, optSend);
+        d.click(cmdOK);
     });
     EXPECT_EQ(run.values.TargetPath, sendTo);
     run.showOptions([](MemoryForm& d) {
-        d.click("optUpath");
-        d.click("cmdOK");
+        d.click(optUpath);
+        d.click(cmdOK);
     });
     EXPECT_EQ(run.values.TargetPath, sendTo);
     EXPECT_EQ(run.values.UserPath, sendTo);
@@ -220,12 +223,12 @@ TEST(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolder) {
     for (const auto& c : cases) {
         run.folderBrowser.picks.push_back(c.pick);
         run.showOptions([&](MemoryForm& d) {
-            d.click("optUpath");
-            d.control("txtPath").setText("D:\\typed");
-            d.click("cmdO");
-            EXPECT_EQ(d.control("txtPath").text(), c.path) << c.name;
-            EXPECT_EQ(shownBy(d).selected, "optUpath") << c.name;
-            d.click("cmdCan");
+            d.click(optUpath);
+            d.control(txtPath).setText("D:\\typed");
+            d.click(cmdO);
+            EXPECT_EQ(d.control(txtPath).text(), c.path) << c.name;
+            EXPECT_EQ(shownBy(d).selected, optUpath) << c.name;
+            d.click(cmdCan);
         });
     }
     ASSERT_EQ(run.folderBrowser.calls.size(), 3u);

@@ -7,6 +7,8 @@
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+
 using test::PortableMachine;
 using Arrange = std::function<void(PortableMachine&)>;
 
@@ -108,7 +110,7 @@ TEST(SettingsLifecycle, ALaterStartAppliesWhatItCanReadAndItsExitKeepsOrWritesIt
         if (c.target) {
             EXPECT_EQ(machine.values.TargetPath, *c.target);
             if (machine.files.attributes(*c.target).directory) {
-                EXPECT_EQ(form.folderList("dirDir").path(), *c.target);
+                EXPECT_EQ(form.folderList(dirDir).path(), *c.target);
             }
         }
         EXPECT_EQ(machine.values.QuitAfterSend, c.quit);
@@ -146,7 +148,7 @@ TEST(SettingsLifecycle, ALaterStartAppliesWhatItCanReadAndItsExitKeepsOrWritesIt
 TEST(SettingsLifecycle, AnUnwritableProgramFolderSendsTheFileToApplicationDataUnlessItHasItsOwn) {
     PortableMachine machine;
     machine.files.mark(PortableMachine::programFolder, false, false, true);
-    machine.start().onEvent("cmdEx", Event::Click);
+    machine.start().onEvent(cmdEx, Event::Click);
     const std::string fallback = machine.shell.applicationDataFolder() + "\\Parcelo\\Data.ini";
     EXPECT_FALSE(machine.exists(machine.dataIni()));
     ASSERT_TRUE(machine.exists(fallback));
@@ -177,8 +179,8 @@ TEST(SettingsLifecycle, AMissingFolderIsReportedAtTheFirstRunAndSkippedSilentlyW
     machine.start();
     EXPECT_TRUE(machine.user.shown.empty());
     EXPECT_TRUE(machine.mainForm().shown);
-    EXPECT_EQ(machine.mainForm().driveList("driDri").drive(), "d:");
-    EXPECT_EQ(machine.mainForm().folderList("dirDir").path(), "d:\\") << "the drive's change moved the list";
+    EXPECT_EQ(machine.mainForm().driveList(driDri).drive(), "d:");
+    EXPECT_EQ(machine.mainForm().folderList(dirDir).path(), "d:\\") << "the drive's change moved the list";
 
     PortableMachine first;
     std::filesystem::remove_all(first.files.hostPath(first.sendTo()));

@@ -8,6 +8,8 @@
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+
 struct TabCase {
     std::string_view from;
     bool forward;
@@ -19,10 +21,10 @@ bool focusable(const ControlDesign& c) { return c.kind != ControlKind::Label && 
 
 TEST(TabOrder, FollowsTheTabNumbersAcrossTheWindowAndThePanel) {
     const TabCase cases[] = {
-        {"dirDir", true, "webMain"},   {"webMain", true, "cmdEx"},  {"cmdOpen", true, "txtName"},
-        {"txtName", true, "cmdRef"},   {"cmdOpt", true, "driDri"},  {"driDri", true, "cmdFopen"},
-        {"cmdFopen", true, "dirDir"},  {"dirDir", false, "cmdFopen"}, {"cmdRef", false, "txtName"},
-        {"cmdEx", false, "webMain"},   {"", true, "dirDir"},        {"", false, "cmdFopen"},
+        {dirDir, true, webMain},   {webMain, true, cmdEx},  {cmdOpen, true, txtName},
+        {txtName, true, cmdRef},   {cmdOpt, true, driDri},  {driDri, true, cmdFopen},
+        {cmdFopen, true, dirDir},  {dirDir, false, cmdFopen}, {cmdRef, false, txtName},
+        {cmdEx, false, webMain},   {"", true, dirDir},        {"", false, cmdFopen},
     };
     for (const TabCase& c : cases)
         EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, c.from, c.forward, focusable), c.to)
@@ -30,11 +32,11 @@ TEST(TabOrder, FollowsTheTabNumbersAcrossTheWindowAndThePanel) {
 }
 
 TEST(TabOrder, SkipsControlsThatCannotTakeTheFocus) {
-    const std::set<std::string_view> disabled{"cmdEx", "cmdNdir", "cmdCr"};
+    const std::set<std::string_view> disabled{cmdEx, cmdNdir, cmdCr};
     const auto canFocus = [&](const ControlDesign& c) { return focusable(c) && !disabled.contains(c.name); };
-    EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, "webMain", true, canFocus), "cmdOpen");
+    EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, webMain, true, canFocus), cmdOpen);
     const auto nothing = [](const ControlDesign&) { return false; };
-    EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, "webMain", true, nothing), "");
+    EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, webMain, true, nothing), "");
 }
 
 }  // namespace

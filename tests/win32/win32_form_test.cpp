@@ -24,6 +24,13 @@ struct Recorder : FormEvents {
     std::function<void(std::string_view, Event)> then;
 };
 
+// Events as a Recorder keeps them.
+std::vector<std::pair<std::string, Event>> seenOf(std::initializer_list<std::pair<std::string_view, Event>> list) {
+    std::vector<std::pair<std::string, Event>> seen;
+    for (const auto& [source, event] : list) seen.emplace_back(source, event);
+    return seen;
+}
+
 constexpr ControlDesign mainControls[] = {{"cmdGo", ControlKind::Button, "", "Go", {0, 0, 1215, 300}, 0}};
 const FormDesign mainDesign{"frmTest", "Parcelo test", Border::Sizeable, {1500, 1500, 6000, 3000}, {192, 192, 192},
                             mainControls, {}};
@@ -63,41 +70,42 @@ TEST_F(Win32Dialog, IsAFixedWindowOfTheMainOneCentredOnTheScreenWithTheDesignedC
 
 TEST_F(Win32Dialog, SelectingAnOptionClearsTheOthersAndRaisesClickWhoeverSelectsIt) {
     Win32Form dialog(frmOptDesign, events, dialogs);
-    ASSERT_TRUE(isChecked(dialog, "optSend"));
-    dialog.toggle("optStart").setChecked(true);
-    EXPECT_FALSE(isChecked(dialog, "optSend"));
-    EXPECT_TRUE(dialog.toggle("optStart").checked());
-    SendMessageW(hwndOf(dialog, "optUpath"), BM_CLICK, 0, 0);  // the user
-    EXPECT_FALSE(isChecked(dialog, "optStart"));
-    EXPECT_TRUE(isChecked(dialog, "optUpath"));
-    dialog.toggle("optUpath").setChecked(true);  // already selected: nothing happens
-    SendMessageW(hwndOf(dialog, "chkOQ"), BM_CLICK, 0, 0);
-    EXPECT_TRUE(dialog.toggle("chkOQ").checked());
-    dialog.toggle("chkOQ").setChecked(false);
-    EXPECT_EQ(events.seen, (std::vector<std::pair<std::string, Event>>{
-                               {"optStart", Event::Click}, {"optUpath", Event::Click}, {"chkOQ", Event::Click},
-                               {"chkOQ", Event::Click}}));
+    ASSERT_TRUE(isChecked(dialog, frmOptNames::optSend));
+    dialog.toggle(frmOptNames::optStart).setChecked(true);
+    EXPECT_FALSE(isChecked(dialog, frmOptNames::optSend));
+    EXPECT_TRUE(dialog.toggle(frmOptNames::optStart).checked());
+    SendMessageW(hwndOf(dialog, frmOptNames::optUpath), BM_CLICK, 0, 0);  // the user
+    EXPECT_FALSE(isChecked(dialog, frmOptNames::optStart));
+    EXPECT_TRUE(isChecked(dialog, frmOptNames::optUpath));
+    dialog.toggle(frmOptNames::optUpath).setChecked(true);  // already selected: nothing happens
+    SendMessageW(hwndOf(dialog, frmOptNames::chkOQ), BM_CLICK, 0, 0);
+    EXPECT_TRUE(dialog.toggle(frmOptNames::chkOQ).checked());
+    dialog.toggle(frmOptNames::chkOQ).setChecked(false);
+    EXPECT_EQ(events.seen, seenOf({{frmOptNames::optStart, Event::Click},
+                                   {frmOptNames::optUpath, Event::Click},
+                                   {frmOptNames::chkOQ, Event::Click},
+                                   {frmOptNames::chkOQ, Event::Click}}));
 }
 
 TEST_F(Win32Dialog, EnterGoesToTheDefaultButtonAndEscToTheCancelButton) {
     Win32Form options(frmOptDesign, events, dialogs);
     const LRESULT defId = SendMessageW(options.hwnd(), DM_GETDEFID, 0, 0);
     EXPECT_EQ(HIWORD(defId), DC_HASDEFID);
-    EXPECT_EQ(LOWORD(defId), GetDlgCtrlID(hwndOf(options, "cmdOK")));
-    EXPECT_TRUE(GetWindowLongW(hwndOf(options, "cmdOK"), GWL_STYLE) & BS_DEFPUSHBUTTON);
+    EXPECT_EQ(LOWORD(defId), GetDlgCtrlID(hwndOf(options, frmOptNames::cmdOK)));
+    EXPECT_TRUE(GetWindowLongW(hwndOf(options, frmOptNames::cmdOK), GWL_STYLE) & BS_DEFPUSHBUTTON);
     SendMessageW(options.hwnd(), WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(events.seen, (std::vector<std::pair<std::string, Event>>{{"cmdCan", Event::Click}}));
+    EXPECT_EQ(events.seen, seenOf({{frmOptNames::cmdCan, Event::Click}}));
 
     Recorder aboutEvents;
     Win32Form about(frmAboutDesign, aboutEvents, dialogs);
-    EXPECT_EQ(LOWORD(SendMessageW(about.hwnd(), DM_GETDEFID, 0, 0)), GetDlgCtrlID(hwndOf(about, "cmdOK")));
+    EXPECT_EQ(LOWORD(SendMessageW(about.hwnd(), DM_GETDEFID, 0, 0)), GetDlgCtrlID(hwndOf(about, frmAboutNames::cmdOK)));
     SendMessageW(about.hwnd(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(aboutEvents.seen.empty()) << "the About box has no cancel button";
 }
 
 TEST_F(Win32Dialog, AddressBoxesLookLikeLinksAndOpenOnADoubleClick) {
     Win32Form about(frmAboutDesign, events, dialogs);
-    for (const char* name : {"txtURL", "txtMail"}) {
+    for (std::string_view name : {frmAboutNames::txtURL, frmAboutNames::txtMail}) {
         const HWND box = hwndOf(about, name);
         EXPECT_FALSE(GetWindowLongW(box, GWL_STYLE) & WS_TABSTOP) << name;
         LOGFONTW font{};
@@ -131,8 +139,8 @@ TEST_F(Win32Dialog, AddressBoxesLookLikeLinksAndOpenOnADoubleClick) {
         SendMessageW(box, WM_LBUTTONUP, 0, 0);
         SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
     }
-    EXPECT_EQ(events.seen, (std::vector<std::pair<std::string, Event>>{{"txtURL", Event::DblClick},
-                                                                      {"txtMail", Event::DblClick}}));
+    EXPECT_EQ(events.seen,
+              seenOf({{frmAboutNames::txtURL, Event::DblClick}, {frmAboutNames::txtMail, Event::DblClick}}));
 }
 
 TEST_F(Win32Dialog, ShownModalItHoldsTheOtherWindowsUntilHiddenAndTheCloseBoxUnloadsIt) {
@@ -140,9 +148,9 @@ TEST_F(Win32Dialog, ShownModalItHoldsTheOtherWindowsUntilHiddenAndTheCloseBoxUnl
     bool mainEnabledMeanwhile = true;
     events.then = [&](std::string_view source, Event) {
         mainEnabledMeanwhile = IsWindowEnabled(main.hwnd()) != FALSE;
-        if (source == "cmdCan") dialog.hide();
+        if (source == frmOptNames::cmdCan) dialog.hide();
     };
-    PostMessageW(hwndOf(dialog, "cmdCan"), BM_CLICK, 0, 0);
+    PostMessageW(hwndOf(dialog, frmOptNames::cmdCan), BM_CLICK, 0, 0);
     dialog.showModal();
     EXPECT_FALSE(mainEnabledMeanwhile);
     EXPECT_TRUE(IsWindowEnabled(main.hwnd()));

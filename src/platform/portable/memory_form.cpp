@@ -1,6 +1,7 @@
 #include "platform/portable/memory_form.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/drive_text.h"
 #include "core/option_group.h"
@@ -72,6 +73,11 @@ void MemoryForm::click(std::string_view name) {
     }
 }
 
+void MemoryForm::doubleClick(std::string_view name) {
+    memoryControl(name);  // only a control of the window can be double-clicked
+    events_.onEvent(name, Event::DblClick);
+}
+
 void MemoryForm::showModal() {
     shown = visible_ = true;
     ++modalShows;
@@ -89,7 +95,9 @@ void MemoryForm::unload() {
 
 MemoryControl& MemoryForm::memoryControl(std::string_view name) {
     const auto found = controls_.find(name);
-    if (found == controls_.end()) throw PlatformError(0, "no control " + std::string(name));
+    // Asking for a control the window does not have is a fault of the program, not of the system.
+    if (found == controls_.end())
+        throw std::logic_error("no control " + std::string(name) + " in " + std::string(design_.name));
     return *found->second;
 }
 

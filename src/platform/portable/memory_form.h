@@ -76,7 +76,7 @@ public:
     // What a person's click does: a button raises Click, a check box turns over, an option button
     // is selected.
     void click(std::string_view name);
-    void doubleClick(std::string_view name) { events_.onEvent(name, Event::DblClick); }
+    void doubleClick(std::string_view name);
 
     WindowState state() const override { return state_; }
     void setState(WindowState state) override;
