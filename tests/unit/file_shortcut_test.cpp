@@ -19,83 +19,132 @@ ShownBox namePrompt(const std::string& path) { return {prompt + path, "作成", 
 const ShownBox fileDialog{"exeﾌｧｲﾙ(*.exe,*.com)|*.exe;*.com", "open file", 0x1000};
 using Names = std::vector<std::string>;
 
-class FileShortcut : public testing::Test {
-protected:
-    FileShortcut() {
-        machine.makeFolder(folder);
-        for (const char* name : {"\\app.exe", "\\b.com", "\\hidden.exe", "\\system.exe"})
-            machine.writeBytes(folder + name, "MZ");
-        machine.files.mark(folder + "\\hidden.exe", true, false, false);
-        machine.files.mark(folder + "\\system.exe", false, true, false);
-    }
-    MemoryForm& start() {
-        machine.start();
-        return machine.mainForm();
-    }
-    Names sendToEntries() { return machine.entries(machine.sendTo()); }
-    std::string nameBox() { return machine.mainForm().control(txtName).text(); }
+std::string repeated(const std::string& piece, int times) {
+    std::string s;
+    for (int i = 0; i < times; ++i) s += piece;
+    return s;
+}
+std::string utf16le(const std::string& ascii) {
+    std::string out;
+    for (char c : ascii) out += {c, '\0'};
+    return out;
+}
+std::vector<ShownBox> made(const std::string& path) { return {namePrompt(path), done}; }
+std::vector<ShownBox> failed(const std::string& path) { return {namePrompt(path), {"失敗", "Parcelo", 0}}; }
 
-    test::PortableMachine machine;
+// 27 folders of 10 characters: a path of more than 290 characters.
+const std::string deepApp = "C:\\Programs" + repeated("\\folder-10", 27) + "\\app.exe";
+using Arrange = std::function<void(test::PortableMachine&)>;
+
+// A machine with the program started, the files above in place.
+struct Started : test::PortableMachine {
+    Started() {
+        makeFolder(folder);
+        makeFolder(deepApp.substr(0, deepApp.rfind('\\')));
+        for (const std::string& file : {app, folder + "\\b.com", folder + "\\hidden.exe", folder + "\\system.exe", deepApp})
+            writeBytes(file, "MZ");
+        files.mark(folder + "\\hidden.exe", true, false, false);
+        files.mark(folder + "\\system.exe", false, true, false);
+        start();
+    }
+    std::string nameBox() { return mainForm().control(txtName).text(); }
 };
 
-TEST_F(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesTheShortcutInSendTo) {
+// Each case looks at the whole machine afterwards: nothing lost, nothing written but the shortcut.
+TEST(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesAShortcutInSendToOrNothing) {
     const struct {
         const char* what;
         std::string source;
-        std::deque<std::optional<std::string>> chosen;
         std::deque<std::string> typed;
-        std::deque<int> buttons;
         std::vector<ShownBox> shown;
-        Names made;
+        std::string madeName;  // empty: nothing made
+        std::deque<std::optional<std::string>> chosen = {};
+        std::deque<int> buttons = {};
+        Arrange arrange = nullptr;
     } cases[] = {
-        {"a named shortcut", app, {}, {"テスト"}, {}, {namePrompt(app), done}, {"テスト.lnk"}},
-        {"an empty name, OK asks again", app, {}, {"", "", "app"}, {box::pressedOk, box::pressedOk},
-         {namePrompt(app), emptyName, namePrompt(app), emptyName, namePrompt(app), done}, {"app.lnk"}},
-        {"an empty name, then Cancel", app, {}, {""}, {box::pressedCancel}, {namePrompt(app), emptyName}, {}},
-        {"nothing chosen: the file dialog first", "", {app}, {"app"}, {}, {fileDialog, namePrompt(app), done},
-         {"app.lnk"}},
-        {"the file dialog cancelled", "", {}, {}, {}, {fileDialog, wrongFile}, {}},
-        {"a folder", folder, {}, {}, {}, {wrongFile}, {}},
-        {"a hidden file", folder + "\\hidden.exe", {}, {}, {}, {wrongFile}, {}},
-        {"a system file", folder + "\\system.exe", {}, {}, {}, {wrongFile}, {}},
-        {"a missing file", folder + "\\missing.exe", {}, {}, {}, {wrongFile}, {}},
-        {"a wildcard", folder + "\\*.exe", {}, {}, {}, {wrongFile}, {}},
-        {"a trailing backslash", folder + "\\", {}, {}, {}, {wrongFile}, {}},
+        {"a named shortcut", app, {"テスト"}, made(app), "テスト"},
+        {"an empty name, OK asks again", app, {"", "", "app"},
+         {namePrompt(app), emptyName, namePrompt(app), emptyName, namePrompt(app), done}, "app", {},
+         {box::pressedOk, box::pressedOk}},
+        {"an empty name, then Cancel", app, {""}, {namePrompt(app), emptyName}, "", {}, {box::pressedCancel}},
+        {"nothing chosen: the file dialog first", "", {"app"}, {fileDialog, namePrompt(app), done}, "app", {app}},
+        {"the file dialog cancelled", "", {}, {fileDialog, wrongFile}, ""},
+        {"a folder", folder, {}, {wrongFile}, ""},
+        {"a hidden file", folder + "\\hidden.exe", {}, {wrongFile}, ""},
+        {"a system file", folder + "\\system.exe", {}, {wrongFile}, ""},
+        {"a missing file", folder + "\\missing.exe", {}, {wrongFile}, ""},
+        {"a wildcard", folder + "\\*.exe", {}, {wrongFile}, ""},
+        {"a trailing backslash", folder + "\\", {}, {wrongFile}, ""},
+        {"a target on a missing drive", "Q:\\app.exe", {"app"}, {wrongFile}, ""},
+        {"a name that climbs out of Send To", app, {"..\\..\\Programs\\evil"}, failed(app), ""},
+        {"247 characters, the longest", app, {std::string(247, 'x')}, made(app), std::string(247, 'x')},
+        {"251 characters, too long beside the old shortcut", app, {std::string(251, 'x')}, failed(app), ""},
+        {"300 characters of two bytes each in the code page", app, {repeated("あ", 300)}, failed(app), ""},
+        {"Hangul, outside code page 932", app, {"한국어"}, made(app), "한국어"},
+        {"accents, outside code page 932", app, {"café naïve"}, made(app), "café naïve"},
+        {"beyond the basic plane", app, {"\xF0\x9F\x93\x81 files"}, made(app), "\xF0\x9F\x93\x81 files"},
+        // The code page's best fit for the yen sign is a backslash.
+        {"a yen sign", app, {"a\xC2\xA5" "b"}, made(app), "a\xC2\xA5" "b"},
+        {"a target path of more than 260 characters", deepApp, {"deep"}, made(deepApp), "deep"},
+        {"the Programs folder unknown", app, {"app"}, failed(app), "", {}, {},
+         [](test::PortableMachine& m) { m.shell.specialFolders.erase(csidlPrograms); }},
+        {"Send To missing", app, {"app"}, failed(app), "", {}, {},
+         [](test::PortableMachine& m) { std::filesystem::remove_all(m.files.hostPath(m.sendTo())); }},
+        {"Send To read-only", app, {"app"}, failed(app), "", {}, {},
+         [](test::PortableMachine& m) { m.files.mark(m.sendTo(), false, false, true); }},
+        {"Send To is a file", app, {"app"}, failed(app), "", {}, {},
+         [](test::PortableMachine& m) {
+             std::filesystem::remove_all(m.files.hostPath(m.sendTo()));
+             m.writeBytes(m.sendTo(), "not a folder");
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const std::string& name : sendToEntries())
-            std::filesystem::remove(machine.files.hostPath(machine.sendTo() + "\\" + name));
-        start().log.clear();
-        machine.user = {};
+        Started machine;
+        if (c.arrange) c.arrange(machine);
         machine.mainForm().control(txtName).setText("C:\\typed\\by\\hand.exe");  // never read
+        machine.mainForm().log.clear();
         machine.user.chosenFiles = c.chosen;
         machine.user.typed = c.typed;
         machine.user.buttons = c.buttons;
         machine.window->SourcePath = c.source;
+        const test::Snapshot before = machine.snapshot();
         machine.window->cmdCr_Click();
         EXPECT_EQ(machine.user.shown, c.shown);
-        EXPECT_EQ(sendToEntries(), c.made);
+        const test::Snapshot changed = test::changes(before, machine.snapshot());
         const auto& log = machine.mainForm().log;
-        const bool refreshed = std::find(log.begin(), log.end(), "webMain refresh") != log.end();
-        EXPECT_EQ(refreshed, !c.made.empty());
-        // A shortcut made clears the choice; otherwise it is kept for another try.
-        EXPECT_EQ(machine.window->SourcePath, c.made.empty() ? c.source : "");
-        EXPECT_EQ(nameBox(), c.made.empty() ? "C:\\typed\\by\\hand.exe" : "");
+        // The view is reread once the writer has been asked.
+        const bool asked = !c.shown.empty() && (c.shown.back() == done || c.shown.back().text == "失敗");
+        EXPECT_EQ(std::find(log.begin(), log.end(), "webMain refresh") != log.end(), asked);
+        if (c.madeName.empty()) {
+            EXPECT_TRUE(changed.empty()) << test::names(changed);
+            // Kept for another try.
+            EXPECT_EQ(machine.window->SourcePath, c.source);
+            EXPECT_EQ(machine.nameBox(), "C:\\typed\\by\\hand.exe");
+            continue;
+        }
+        ASSERT_EQ(changed.size(), 1u) << test::names(changed);
+        EXPECT_EQ(changed.begin()->first, machine.snapshotName(machine.sendTo() + "\\" + c.madeName + ".lnk"));
+        const std::string target = c.source.empty() ? app : c.source;
+        const bool ascii = std::all_of(target.begin(), target.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+        EXPECT_NE(changed.begin()->second.find(utf16le(ascii ? target : target.substr(target.rfind('\\')))),
+                  std::string::npos) << "the shortcut's target";
+        EXPECT_EQ(machine.window->SourcePath, "");
+        EXPECT_EQ(machine.nameBox(), "");
     }
 }
 
-TEST_F(FileShortcut, BrowsingFillsTheNameBoxAndCancelKeepsIt) {
-    start();
+TEST(FileShortcut, BrowsingFillsTheNameBoxAndCancelKeepsIt) {
+    Started machine;
     machine.user.chosenFiles = {app, std::nullopt};
     for (int i = 0; i < 2; ++i) {
         machine.window->cmdOpen_Click();
         EXPECT_EQ(machine.window->SourcePath, app);
-        EXPECT_EQ(nameBox(), app);
+        EXPECT_EQ(machine.nameBox(), app);
     }
 }
 
-TEST_F(FileShortcut, ASendToLaunchMakesAShortcutForEachPathThenEndsOrOpensTheWindow) {
+TEST(FileShortcut, ASendToLaunchMakesAShortcutForEachPathThenEndsOrOpensTheWindow) {
     const std::string b = folder + "\\b.com";
     const struct {
         const char* what;

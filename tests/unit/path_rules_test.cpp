@@ -19,7 +19,7 @@ std::string repeated(const std::string& piece, int times) {
 TEST(DriveText, TakesTheDriveATextBeginsWithAndKnowsAWholeDrive) {
     const std::pair<std::string_view, std::string_view> drives[] = {
         {"C:\\Users\\x", "c:"}, {"d:", "d:"}, {"Z: [Data]", "z:"}, {"", ""},
-        {"C", ""}, {"\\\\server\\share", ""}, {"1:\\", ""}, {"ä:", ""},
+        {"C", ""}, {"Cx", ""}, {"\\\\server\\share", ""}, {"1:\\", ""}, {"ä:", ""},
     };
     for (const auto& [text, drive] : drives) EXPECT_EQ(driveOf(text), drive) << text;
     const std::pair<std::string_view, bool> wholes[] = {
