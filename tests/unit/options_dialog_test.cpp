@@ -14,27 +14,16 @@ using namespace frmOptNames;
 const ShownBox invalidPath{"このパスは無効です｡", "Parcelo", 0x30};
 using Act = std::function<void(MemoryForm&)>;
 
-// What the dialog's controls show.
-struct Shown {
-    std::string_view selected;  // the selected option button; "several" when more than one is
-    bool pathEnabled;      // txtPath and cmdO, which always go together
-    std::string path;
-    bool quitTicked;
-    friend bool operator==(const Shown&, const Shown&) = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Shown& s) {
-    return out << "{" << s.selected << ", " << (s.pathEnabled ? "enabled" : "disabled") << ", \"" << s.path << "\", "
-               << (s.quitTicked ? "ticked" : "unticked") << "}";
-}
-
-Shown shownBy(MemoryForm& dialog) {
-    std::string_view selected;
+// What the dialog's controls show: the selected option, the path in brackets when the path box
+// and its browse button are enabled or in parentheses when not, and "quit" when that box is ticked.
+std::string shownBy(MemoryForm& dialog) {
+    std::string shown;
     for (std::string_view option : {optUpath, optSend, optStart})
-        if (dialog.toggle(option).checked()) selected = selected.empty() ? option : "several";
+        if (dialog.toggle(option).checked()) shown += std::string(option) + " ";
     EXPECT_EQ(dialog.control(txtPath).enabled(), dialog.control(cmdO).enabled());
-    return {selected, dialog.control(txtPath).enabled(), dialog.control(txtPath).text(),
-            dialog.toggle(chkOQ).checked()};
+    const bool enabled = dialog.control(txtPath).enabled();
+    return shown + (enabled ? "[" : "(") + dialog.control(txtPath).text() + (enabled ? "]" : ")") +
+           (dialog.toggle(chkOQ).checked() ? " quit" : "");
 }
 
 // A machine of its own, started from a Data.ini with these settings.
@@ -52,8 +41,8 @@ struct Session : test::PortableMachine {
         window->cmdOpt_Click();
     }
     // What the dialog shows when it opens from the options button; the user then cancels.
-    Shown shownWhenOpened() {
-        Shown shown{};
+    std::string shownWhenOpened() {
+        std::string shown;
         showOptions([&](MemoryForm& d) {
             shown = shownBy(d);
             d.click(cmdCan);
@@ -76,15 +65,15 @@ TEST(OptionsDialog, StartUpLoadsItOnlyForASpecialFolderAndItOpensOnTheMatchingOp
         std::string target, user;
         int quit;
         bool loadedAtStart;
-        Shown shown;
+        std::string shown;
     } cases[] = {
-        {"Send To", sendTo, "D:\\mine", 0, true, {optSend, false, "D:\\mine", false}},
-        {"Programs", programs, "D:\\mine", 1, true, {optStart, false, "D:\\mine", true}},
-        {"the user path", "D:\\mine", "D:\\mine", 0, false, {optUpath, true, "D:\\mine", false}},
-        {"none of them", "D:\\other", "D:\\mine", 1, false, {optSend, false, "D:\\mine", true}},
-        {"Send To in other case", upper(sendTo), "", 0, false, {optSend, false, "", false}},
-        {"Programs in other case", upper(programs), "", 0, false, {optSend, false, "", false}},
-        {"the user path in other case", "D:\\MINE", "D:\\mine", 0, false, {optSend, false, "D:\\mine", false}},
+        {"Send To", sendTo, "D:\\mine", 0, true, "optSend (D:\\mine)"},
+        {"Programs", programs, "D:\\mine", 1, true, "optStart (D:\\mine) quit"},
+        {"the user path", "D:\\mine", "D:\\mine", 0, false, "optUpath [D:\\mine]"},
+        {"none of them", "D:\\other", "D:\\mine", 1, false, "optSend (D:\\mine) quit"},
+        {"Send To in other case", upper(sendTo), "", 0, false, "optSend ()"},
+        {"Programs in other case", upper(programs), "", 0, false, "optSend ()"},
+        {"the user path in other case", "D:\\MINE", "D:\\mine", 0, false, "optSend (D:\\mine)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -163,10 +152,10 @@ TEST(OptionsDialog, CancelKeepsTheControlsAsLeftAndTheCloseBoxUnloadsThem) {
         const char* how;
         Act close;
         bool loaded;
-        Shown next;
+        std::string next;
     } cases[] = {
-        {"Cancel", [](MemoryForm& d) { d.click(cmdCan); }, true, {optUpath, true, "D:\\draft", true}},
-        {"the close box", [](MemoryForm& d) { d.unload(); }, false, {optSend, false, "D:\\old", false}},
+        {"Cancel", [](MemoryForm& d) { d.click(cmdCan); }, true, "optUpath [D:\\draft] quit"},
+        {"the close box", [](MemoryForm& d) { d.unload(); }, false, "optSend (D:\\old)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
@@ -193,11 +182,11 @@ TEST(OptionsDialog, OnlyTheUserOptionEnablesThePathBoxWhichOkLeavesHoldingTheSpe
         EXPECT_TRUE(d.control(txtPath).enabled() && d.control(cmdO).enabled());
         d.click(optStart);
         EXPECT_FALSE(d.control(txtPath).enabled() || d.control(cmdO).enabled());
-        EXPECT_EQ(shownBy(d).selected, optStart) << "one option of the group at a time";
+        EXPECT_EQ(shownBy(d), "optStart ()") << "one option of the group at a time";
         d.click(optUpath);
         d.click(optSend);
         EXPECT_FALSE(d.control(txtPath).enabled() || d.control(cmdO).enabled());
-        EXPECT_EQ(shownBy(d).selected, optSend);
+        EXPECT_EQ(shownBy(d), "optSend ()");
         d.click(cmdOK);
     });
     EXPECT_EQ(run.values.TargetPath, sendTo);
@@ -227,7 +216,7 @@ TEST(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolder) {
             d.control(txtPath).setText("D:\\typed");
             d.click(cmdO);
             EXPECT_EQ(d.control(txtPath).text(), c.path) << c.name;
-            EXPECT_EQ(shownBy(d).selected, optUpath) << c.name;
+            EXPECT_TRUE(shownBy(d).starts_with("optUpath [")) << c.name;
             d.click(cmdCan);
         });
     }
