@@ -79,9 +79,7 @@ TEST(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesAShortcutInSen
         {"a name that climbs out of Send To", app, {"..\\..\\Programs\\evil"}, failed(app), ""},
         {"247 characters, the longest", app, {std::string(247, 'x')}, made(app), std::string(247, 'x')},
         {"251 characters, too long beside the old shortcut", app, {std::string(251, 'x')}, failed(app), ""},
-        {"300 characters of two bytes each in the code page", app, {repeated("あ", 300)}, failed(app), ""},
         {"Hangul, outside code page 932", app, {"한국어"}, made(app), "한국어"},
-        {"accents, outside code page 932", app, {"café naïve"}, made(app), "café naïve"},
         {"beyond the basic plane", app, {"\xF0\x9F\x93\x81 files"}, made(app), "\xF0\x9F\x93\x81 files"},
         // The code page's best fit for the yen sign is a backslash.
         {"a yen sign", app, {"a\xC2\xA5" "b"}, made(app), "a\xC2\xA5" "b"},

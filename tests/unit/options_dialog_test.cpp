@@ -151,22 +151,24 @@ TEST(OptionsDialog, CancelKeepsTheControlsAsLeftAndTheCloseBoxUnloadsThem) {
     const struct {
         const char* how;
         Act close;
+        std::string target;
         bool loaded;
         std::string next;
     } cases[] = {
-        {"Cancel", [](MemoryForm& d) { d.click(cmdCan); }, true, "optUpath [D:\\draft] quit"},
-        {"the close box", [](MemoryForm& d) { d.unload(); }, false, "optSend (D:\\old)"},
+        {"Cancel", [](MemoryForm& d) { d.click(cmdCan); }, "D:\\other", true, "optUpath [D:\\draft] quit"},
+        {"the close box", [](MemoryForm& d) { d.unload(); }, "D:\\other", false, "optSend (D:\\old)"},
+        {"the close box, on Programs", [](MemoryForm& d) { d.unload(); }, programs, false, "optStart (D:\\old)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
-        Session run("D:\\other", "D:\\old", 0);
+        Session run(c.target, "D:\\old", 0);
         run.showOptions([&](MemoryForm& d) {
             d.click(optUpath);
             d.control(txtPath).setText("D:\\draft");
             d.click(chkOQ);
             c.close(d);
         });
-        EXPECT_EQ(run.values.TargetPath, "D:\\other");
+        EXPECT_EQ(run.values.TargetPath, c.target);
         EXPECT_EQ(run.values.UserPath, "D:\\old");
         EXPECT_EQ(run.values.QuitAfterSend, 0);
         EXPECT_EQ(run.dialog() != nullptr, c.loaded);

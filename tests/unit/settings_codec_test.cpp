@@ -17,6 +17,7 @@ TEST(SettingsRecord, ReadFillsWhatTheFieldsGiveAndKeepsTheRest) {
      "C:\\WINDOWS\\SendTo", "", {7200, 6045, 2940, 4500, 0}, 0},
     {"blanks_before_fields", "  \"a\" ,\t\"b\",  1,2 , 3,4,2, 1\r\n", "a", "b", {1, 2, 3, 4, 2}, 1},
     {"unquoted_text_runs_to_comma", "C:\\x y,D:\\z ,1,2,3,4,0,1", "C:\\x y", "D:\\z", {1, 2, 3, 4, 0}, 1},
+    {"comma_before_the_closing_quote", "\"a,\",\"b\",1,2,3,4,0,0", "a,", "b", {1, 2, 3, 4, 0}, 0},
     {"quoted_text_keeps_commas", "\"C:\\a,b\",\"c,d\",1,2,3,4,0,0", "C:\\a,b", "c,d", {1, 2, 3, 4, 0}, 0},
     {"text_after_closing_quote_is_skipped", "\"a\"xyz,\"b\",1,2,3,4,0,0", "a", "b", {1, 2, 3, 4, 0}, 0},
     {"ends_after_second_field", "\"C:\\t\",\"u\"\r\n", "C:\\t", "u", {11, 22, 33, 44, 55}, 7},
