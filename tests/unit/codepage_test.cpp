@@ -54,7 +54,7 @@ TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplaced
         {"\xE3\x80\xC0", bad + bad + bad},                                 // a bad third byte
         {"\xF0\x8F\xBF\xBF\xF0\x90\x80\x80", bad + bad + bad + bad + "\xF0\x90\x80\x80"},
         {"\xF4\x8F\xBF\xBF\xF4\x90\x80\x80", "\xF4\x8F\xBF\xBF" + bad + bad + bad + bad},  // up to U+10FFFF
-        {"\xF0\x9F\x98\x80\xF5\x80", "\xF0\x9F\x98\x80" + bad + bad},
+        {"\xF0\x9F\x98\x80\xF5\x80\x80\x80", "\xF0\x9F\x98\x80" + bad + bad + bad + bad},
         {"\xF0\x9F\x98", bad + bad + bad},
     };
     for (const auto& [bytes, text] : cases)

@@ -29,6 +29,7 @@ TEST(FitOntoMonitors, KeepsWhatIsOnAMonitorAndBringsBackWhatIsNot) {
         {"larger than the monitor starts at its corner", {-50000, -50000, 20000, 14000}, {0, 0, 20000, 14000}},
     };
     for (const auto& c : cases) EXPECT_EQ(fitOntoMonitors(c.wanted, {leftMonitor, rightMonitor}), c.expected) << c.name;
+    EXPECT_EQ(fitOntoMonitors({-40000, 0, 10, 10}, {}), (TwipsRect{-40000, 0, 10, 10})) << "no monitor known";
 }
 
 class PlacementOfAForm : public testing::Test {

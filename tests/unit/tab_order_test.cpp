@@ -37,6 +37,15 @@ TEST(TabOrder, SkipsControlsThatCannotTakeTheFocus) {
     EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, webMain, true, canFocus), cmdOpen);
     const auto nothing = [](const ControlDesign&) { return false; };
     EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, webMain, true, nothing), "");
+    EXPECT_EQ(nextInTabOrder({}, webMain, true, focusable), "");
+}
+
+TEST(TabOrder, GoesByTabNumberNotByPlaceInTheTable) {
+    constexpr ControlDesign shuffled[] = {{"cmdC", ControlKind::Button, "", "", {}, 2},
+                                          {"cmdA", ControlKind::Button, "", "", {}, 0},
+                                          {"cmdB", ControlKind::Button, "", "", {}, 1}};
+    EXPECT_EQ(nextInTabOrder(shuffled, "cmdA", true, focusable), "cmdB");
+    EXPECT_EQ(nextInTabOrder(shuffled, "cmdA", false, focusable), "cmdC");
 }
 
 }  // namespace
