@@ -6,7 +6,6 @@
 #include "core/special_folders.h"
 #include "core/text_file_encoding.h"
 #include "core/atomic_write.h"
-#include "options/frmOpt_design.h"
 
 namespace parcelo {
 namespace {
@@ -40,7 +39,10 @@ constexpr Binding<frmMain> bindings[] = {
 const EventTable<frmMain> frmMain::eventTable = bindings;
 
 frmMain::frmMain(Platform& platform, ProgramValues& values)
-    : platform_(platform), values_(values), settings_(platform), options_(platform, values, *this) {}
+    : platform_(platform),
+      values_(values),
+      settings_(platform),
+      options_(platform, [this](const std::string& folder) { showFolder(folder, afterOptions); }) {}
 
 void frmMain::start() {
     form_ = platform_.ui.createForm(frmMainDesign, *this);
@@ -57,28 +59,14 @@ void frmMain::Form_Load() {
     const bool settingsRead = LoadSettings();
     // With settings read a failing step is skipped silently; on a first run it is reported.
     // Either way the next step runs and the window opens.
-    const auto step = [&](auto&& run) {
+    const auto step = [&](const std::function<void()>& run) {
         if (settingsRead)
             skipOnError(run);
         else
             reportErrors(platform_.dialogs, run);
     };
-    if (settingsRead) {
-        // The options dialog starts out on the option that names the target folder, if one does.
-        skipOnError([&] {
-            if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlSendTo)) return;
-            options_.load();
-            options_.form().toggle(frmOptNames::optSend).setChecked(true);
-        });
-        skipOnError([&] {
-            if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlPrograms)) return;
-            options_.load();
-            options_.form().toggle(frmOptNames::optStart).setChecked(true);
-        });
-    }
-    step([&] { driDri().setDrive(values_.TargetPath); });
-    step([&] { dirDir().setPath(values_.TargetPath); });
-    step([&] { webMain().navigate(dirDir().path()); });
+    if (settingsRead) options_.preselect(values_);
+    showFolder(values_.TargetPath, atStart, step);
     step([&] { InitialPlacement(); });
 
     const std::string arguments = argumentText(platform_.shell.commandLine());

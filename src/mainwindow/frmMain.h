@@ -1,5 +1,7 @@
 #pragma once
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "core/program_values.h"
@@ -54,6 +56,18 @@ private:
     bool LoadSettings();
     void SaveSettings();
     void InitialPlacement();
+
+    // One step of pointing the drive list, the folder list and the view at a folder.
+    enum class FolderStep { viewTo, viewToList, driveTo, listTo, refreshView, refreshList, refreshDrives };
+    // Each user of the routine has its own order of steps.
+    using enum FolderStep;
+    static constexpr FolderStep atStart[] = {driveTo, listTo, viewToList};
+    static constexpr FolderStep afterOptions[] = {viewTo, driveTo, listTo, refreshView, refreshList};
+    static constexpr FolderStep onRefresh[] = {viewTo, refreshView, refreshList, refreshDrives};
+    // Runs each step through `rule`, which decides what a failing step does; with no rule the
+    // failure ends the routine and goes to the caller.
+    using StepRule = std::function<void(const std::function<void()>& step)>;
+    void showFolder(const std::string& folder, std::span<const FolderStep> steps, const StepRule& rule = {});
 
     DriveList& driDri() { return form_->driveList(frmMainNames::driDri); }
     FolderList& dirDir() { return form_->folderList(frmMainNames::dirDir); }

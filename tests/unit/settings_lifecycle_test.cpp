@@ -180,6 +180,7 @@ TEST(SettingsLifecycle, AMissingFolderIsReportedAtTheFirstRunAndSkippedSilentlyW
     EXPECT_TRUE(machine.mainForm().shown);
     EXPECT_EQ(machine.mainForm().driveList(driDri).drive(), "d:");
     EXPECT_EQ(machine.mainForm().folderList(dirDir).path(), "d:\\") << "the drive's change moved the list";
+    EXPECT_EQ(machine.mainForm().log.back(), "webMain navigate d:\\") << "the view shows the list's folder";
 
     PortableMachine first;
     std::filesystem::remove_all(first.files.hostPath(first.sendTo()));
