@@ -21,6 +21,7 @@ TEST(FitOntoMonitors, KeepsWhatIsOnAMonitorAndBringsBackWhatIsNot) {
         {"empty at the origin stays", {0, 0, 0, 0}, {0, 0, 0, 0}},
         // An empty window still has a corner that must be on a monitor.
         {"empty just left of the monitors", {-1, 100, 0, 0}, {0, 100, 0, 0}},
+        {"empty just above the monitors", {100, -1, 0, 0}, {100, 0, 0, 0}},
         {"just above the monitors", {100, -6045, 7200, 6045}, {100, 0, 7200, 6045}},
         {"far left comes to the left edge", {-40000, 2000, 7200, 6045}, {0, 2000, 7200, 6045}},
         {"just right of the right monitor", {44160, 3000, 7200, 6045}, {36960, 3000, 7200, 6045}},
