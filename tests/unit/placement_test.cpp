@@ -26,6 +26,7 @@ TEST(FitOntoMonitors, KeepsWhatIsOnAMonitorAndBringsBackWhatIsNot) {
         {"far left comes to the left edge", {-40000, 2000, 7200, 6045}, {0, 2000, 7200, 6045}},
         {"just right of the right monitor", {44160, 3000, 7200, 6045}, {36960, 3000, 7200, 6045}},
         {"far right comes to the nearest monitor", {90000, 3000, 7200, 6045}, {36960, 3000, 7200, 6045}},
+        {"just below the monitors", {1000, 11520, 7200, 6045}, {1000, 5475, 7200, 6045}},
         {"below everything comes up", {1000, 50000, 7200, 6045}, {1000, 5475, 7200, 6045}},
         {"larger than the monitor starts at its corner", {-50000, -50000, 20000, 14000}, {0, 0, 20000, 14000}},
     };
