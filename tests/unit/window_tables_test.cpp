@@ -97,5 +97,28 @@ TEST(ErrorStyles, HandleThePlatformsFailuresButAMisspeltControlNameFailsTheTest)
     }
 }
 
+struct NoEvents : FormEvents {
+    void onEvent(std::string_view, Event) override {}
+};
+
+TEST(MemoryForm, AskingAControlForWhatItsKindDoesNotHaveIsAFaultOfTheProgram) {
+    PortableFileSystem files({});
+    MemoryUi ui(files);
+    NoEvents events;
+    const std::unique_ptr<Form> main = ui.createForm(frmMainDesign, events);
+    const std::unique_ptr<Form> options = ui.createForm(frmOptDesign, events);
+    const struct {
+        const char* name;
+        std::function<void()> ask;
+    } cases[] = {
+        {"a text box's check state", [&] { options->toggle(frmOptNames::txtPath); }},
+        {"a button's check state", [&] { options->toggle(frmOptNames::cmdOK); }},
+        {"a button's drive", [&] { main->driveList(frmMainNames::cmdCr); }},
+        {"a drive list's path", [&] { main->folderList(frmMainNames::driDri); }},
+        {"a folder list's view", [&] { main->folderView(frmMainNames::dirDir); }},
+    };
+    for (const auto& c : cases) EXPECT_THROW(c.ask(), std::logic_error) << c.name;
+}
+
 }  // namespace
 }  // namespace parcelo

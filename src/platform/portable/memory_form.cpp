@@ -101,6 +101,19 @@ MemoryControl& MemoryForm::memoryControl(std::string_view name) {
     return *found->second;
 }
 
+MemoryControl& MemoryForm::ofKind(std::string_view name, ControlKind kind) {
+    MemoryControl& c = memoryControl(name);
+    if (c.kind() != kind) throw std::logic_error(std::string(name) + " is a control of another kind");
+    return c;
+}
+
+Toggle& MemoryForm::toggle(std::string_view name) {
+    MemoryControl& c = memoryControl(name);
+    if (c.kind() != ControlKind::CheckBox && c.kind() != ControlKind::OptionButton)
+        throw std::logic_error(std::string(name) + " is neither a check box nor an option button");
+    return c;
+}
+
 void MemoryForm::setState(WindowState state) {
     if (state == state_) return;
     if (state == WindowState::Minimized) restoresMaximized_ = state_ == WindowState::Maximized;

@@ -41,6 +41,7 @@ public:
     // A drive picked by the user in the list; one that cannot be read is refused, as on the screen,
     // where the refusal is reported and the list goes back to its drive.
     void choose(const std::string& drive);
+    ControlKind kind() const { return design_.kind; }
 
 private:
     void record(const std::string& action);
@@ -66,11 +67,13 @@ public:
     MemoryForm& operator=(const MemoryForm&) = delete;
 
     MemoryControl& memoryControl(std::string_view name);
-    Control& control(std::string_view name) override { return driveList(name); }
-    DriveList& driveList(std::string_view name) override { return memoryControl(name); }
-    FolderList& folderList(std::string_view name) override { return memoryControl(name); }
-    FolderView& folderView(std::string_view name) override { return memoryControl(name); }
-    Toggle& toggle(std::string_view name) override { return memoryControl(name); }
+    // Every kind has a text, an enabled state and a place; the cast picks one of its equal Control bases.
+    Control& control(std::string_view name) override { return static_cast<DriveList&>(memoryControl(name)); }
+    // A control asked for as a kind it is not is a fault of the program, as on the screen.
+    DriveList& driveList(std::string_view name) override { return ofKind(name, ControlKind::DriveList); }
+    FolderList& folderList(std::string_view name) override { return ofKind(name, ControlKind::FolderList); }
+    FolderView& folderView(std::string_view name) override { return ofKind(name, ControlKind::FolderView); }
+    Toggle& toggle(std::string_view name) override;
     const FormDesign& design() const { return design_; }
 
     // What a person's click does: a button raises Click, a check box turns over, an option button
@@ -106,6 +109,8 @@ public:
 
 private:
     friend class MemoryUi;
+    MemoryControl& ofKind(std::string_view name, ControlKind kind);
+
     const FormDesign& design_;
     FormEvents& events_;
     MemoryUi* ui_ = nullptr;
