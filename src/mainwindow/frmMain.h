@@ -1,6 +1,4 @@
 #pragma once
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
@@ -82,7 +80,7 @@ private:
     SettingsStore settings_;
     std::unique_ptr<Form> form_;
     frmOpt options_;
-    std::array<std::int32_t, 5> SavedPlacement{};
+    WindowPlacement SavedPlacement;
 };
 
 }  // namespace parcelo

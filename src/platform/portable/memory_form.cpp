@@ -19,12 +19,10 @@ void MemoryControl::record(const std::string& action) { form_.log.push_back(std:
 
 void MemoryControl::setChecked(bool checked) {
     if (checked == checked_) return;
-    if (design_.kind == ControlKind::OptionButton && checked)
-        for (std::string_view other : otherOptionsOfGroup(form_.design().controls, design_.name))
-            form_.memoryControl(other).checked_ = false;
+    const bool click = applyCheck(form_.design().controls, design_, checked,
+                                  [&](std::string_view other) { form_.memoryControl(other).checked_ = false; });
     checked_ = checked;
-    // An option button reports being selected, not being cleared.
-    if (checked || design_.kind == ControlKind::CheckBox) events_.onEvent(design_.name, Event::Click);
+    if (click) events_.onEvent(design_.name, Event::Click);
 }
 
 // Picking the drive already shown is no change, as in the list on the screen.
