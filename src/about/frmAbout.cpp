@@ -1,19 +1,22 @@
 #include "about/frmAbout.h"
 
 #include "about/frmAbout_design.h"
-#include "core/event_table.h"
 
 namespace parcelo {
 namespace {
 
-constexpr Binding<frmAbout> eventTable[] = {
+using namespace frmAboutNames;
+
+constexpr Binding<frmAbout> bindings[] = {
     {formSource, Event::Load,     &frmAbout::Form_Load},
-    {"cmdOK",    Event::Click,    &frmAbout::cmdOK_Click},
-    {"txtMail",  Event::DblClick, &frmAbout::txtMail_DblClick},
-    {"txtURL",   Event::DblClick, &frmAbout::txtURL_DblClick},
+    {cmdOK,      Event::Click,    &frmAbout::cmdOK_Click},
+    {txtMail,    Event::DblClick, &frmAbout::txtMail_DblClick},
+    {txtURL,     Event::DblClick, &frmAbout::txtURL_DblClick},
 };
 
 }  // namespace
+
+const EventTable<frmAbout> frmAbout::eventTable = bindings;
 
 std::string versionText(const VersionRecord& version) {
     return "Parcelo Version" + std::to_string(version.major) + "." + std::to_string(version.minor) +
@@ -34,8 +37,8 @@ void frmAbout::onEvent(std::string_view source, Event event) {
 
 void frmAbout::Form_Load() {
     const VersionRecord version = platform_.shell.versionRecord();
-    form_->control("lblVersion").setText(versionText(version));
-    form_->control("lblCopyright").setText(version.copyright);
+    form_->control(frmAboutNames::lblVersion).setText(versionText(version));
+    form_->control(frmAboutNames::lblCopyright).setText(version.copyright);
 }
 
 void frmAbout::cmdOK_Click() { form_->unload(); }

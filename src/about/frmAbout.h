@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "core/event_table.h"
 #include "platform/platform.h"
 
 namespace parcelo {
@@ -17,6 +18,7 @@ public:
     // Loads it, shows it modal and returns once it is closed.
     void show();
 
+    static const EventTable<frmAbout> eventTable;
     void onEvent(std::string_view source, Event event) override;
 
     void Form_Load();

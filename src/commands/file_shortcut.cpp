@@ -1,7 +1,6 @@
 #include "commands/shortcut_texts.h"
 #include "core/shell_link.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/frmMain_design.h"
 
 namespace parcelo {
 namespace {
@@ -20,12 +19,12 @@ void frmMain::cmdOpen_Click() {
     std::optional<std::string> chosen;
     try {
         chosen = platform_.dialogs.openFile(std::string(dlgFileFilter), open_file::fileMustExist);
-    } catch (const std::exception&) {
+    } catch (const PlatformError&) {
         return;
     }
     if (!chosen) return;
     SourcePath = *chosen;
-    form_->control("txtName").setText(SourcePath);
+    txtName().setText(SourcePath);
 }
 
 void frmMain::cmdCr_Click() {
@@ -46,7 +45,7 @@ void frmMain::cmdCr_Click() {
     if (fCreateShellLink(platform_, sendToFromPrograms, name, linkPath, "") == 1) {
         platform_.dialogs.messageBox("完了", applicationTitle, box::ok);
         SourcePath.clear();
-        form_->control("txtName").setText("");
+        txtName().setText("");
     } else {
         platform_.dialogs.messageBox("失敗", applicationTitle, box::ok);
     }

@@ -7,7 +7,7 @@ namespace parcelo {
 void frmMain::cmdEx_Click() { form_->unload(); }
 void frmMain::mnuExi_Click() { form_->unload(); }
 
-void frmMain::cmdOpt_Click() { options_.show(); }
+void frmMain::cmdOpt_Click() { values_ = options_.show(values_); }
 void frmMain::mnuOpt_Click() { cmdOpt_Click(); }
 
 // A missing help page, or nothing to show it with, gives no message of the program's own.

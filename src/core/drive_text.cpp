@@ -1,5 +1,7 @@
 #include "core/drive_text.h"
 
+#include "core/windows_names.h"
+
 namespace parcelo {
 
 std::string driveOf(std::string_view text) {
@@ -17,17 +19,12 @@ bool isDriveDesignation(std::string_view text) {
 
 std::vector<std::string> pathComponents(std::string_view afterDrive) {
     std::vector<std::string> parts;
-    size_t start = 0;
-    while (start <= afterDrive.size()) {
-        size_t end = afterDrive.find_first_of("\\/", start);
-        if (end == std::string_view::npos) end = afterDrive.size();
-        const std::string_view part = afterDrive.substr(start, end - start);
+    for (const std::string_view part : pathParts(afterDrive)) {
         if (part == "..") {
             if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != ".") {
+        } else if (part != ".") {
             parts.emplace_back(part);
         }
-        start = end + 1;
     }
     return parts;
 }

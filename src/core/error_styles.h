@@ -3,17 +3,20 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/platform_error.h"
 
 namespace parcelo {
 
 // The event dispatcher's rule for a failure no handler claims: tell the user, keep running.
 void reportUnexpected(Dialogs& dialogs, const std::exception& failure);
 
+// Both styles handle the platform's failures only: anything else, such as a control asked for by a
+// name its window does not have, is a fault of the program and must not pass unseen.
 template <class Step>
 void reportErrors(Dialogs& dialogs, Step&& step) {
     try {
         step();
-    } catch (const std::exception& failure) {
+    } catch (const PlatformError& failure) {
         reportUnexpected(dialogs, failure);
     }
 }
@@ -23,7 +26,7 @@ template <class Step>
 void skipOnError(Step&& step) {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (const PlatformError&) {
     }
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <span>
 #include <string_view>
 
 #include "core/error_styles.h"
@@ -14,11 +15,13 @@ struct Binding {
     void (Window::*handler)();
 };
 
-// Runs the handler bound to the event, if any. A failure that the handler does not handle itself
-// is reported and the program goes on.
-template <class Window, size_t N>
-void dispatch(const Binding<Window> (&table)[N], Window& window, std::string_view source, Event event,
-              Dialogs& dialogs) {
+template <class Window>
+using EventTable = std::span<const Binding<Window>>;
+
+// Runs the handler bound to the event, if any. A platform failure that the handler does not handle
+// itself is reported and the program goes on; a fault of the program itself goes on up.
+template <class Window>
+void dispatch(EventTable<Window> table, Window& window, std::string_view source, Event event, Dialogs& dialogs) {
     for (const Binding<Window>& binding : table) {
         if (binding.source == source && binding.event == event) {
             reportErrors(dialogs, [&] { (window.*binding.handler)(); });

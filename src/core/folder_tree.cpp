@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/windows_names.h"
+
 namespace parcelo {
 
 std::vector<FolderEntry> folderTree(const std::string& path, const std::vector<std::string>& subfolders) {
@@ -11,12 +13,10 @@ std::vector<FolderEntry> folderTree(const std::string& path, const std::vector<s
     std::string shown = root;
     shown[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(shown[0])));
     entries.push_back({root, shown, 0, true});
-    for (size_t start = 3; start < path.size();) {
-        size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
-        if (end > start)
-            entries.push_back({path.substr(0, end), path.substr(start, end - start), static_cast<int>(entries.size()), true});
-        start = end + 1;
+    const std::string_view afterRoot = path.size() > 3 ? std::string_view(path).substr(3) : "";
+    for (const std::string_view part : pathParts(afterRoot)) {
+        const size_t end = static_cast<size_t>(part.data() - path.data()) + part.size();
+        entries.push_back({path.substr(0, end), std::string(part), static_cast<int>(entries.size()), true});
     }
     const std::string& last = entries.back().path;
     const std::string prefix = last.back() == '\\' ? last : last + "\\";

@@ -14,6 +14,14 @@ std::vector<std::string_view> otherOptionsOfGroup(std::span<const ControlDesign>
     return others;
 }
 
+bool applyCheck(std::span<const ControlDesign> controls, const ControlDesign& toggle, bool checked,
+                const std::function<void(std::string_view)>& clear) {
+    const bool option = toggle.kind == ControlKind::OptionButton;
+    if (option && checked)
+        for (std::string_view other : otherOptionsOfGroup(controls, toggle.name)) clear(other);
+    return checked || !option;
+}
+
 bool beginsKeyboardGroup(std::span<const ControlDesign> controls, size_t index) {
     const ControlDesign& c = controls[index];
     if (c.kind != ControlKind::OptionButton) return true;

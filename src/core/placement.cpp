@@ -48,13 +48,12 @@ TwipsRect fitOntoMonitors(const TwipsRect& rect, const std::vector<TwipsRect>& w
     return moved;
 }
 
-void applyPlacement(Form& form, const std::array<std::int32_t, 5>& saved) {
-    if (saved[4] == static_cast<std::int32_t>(WindowState::Maximized)) {
+void applyPlacement(Form& form, const WindowPlacement& saved) {
+    if (saved.state == static_cast<std::int32_t>(WindowState::Maximized)) {
         form.setState(WindowState::Maximized);
         return;
     }
-    const TwipsRect wanted{static_cast<Twips>(saved[3]), static_cast<Twips>(saved[2]),
-                           static_cast<Twips>(saved[0]), static_cast<Twips>(saved[1])};
+    const TwipsRect wanted{saved.left, saved.top, saved.width, saved.height};
     form.moveOuter(fitOntoMonitors(wanted, form.monitorWorkAreas()));
 }
 
@@ -63,7 +62,7 @@ WindowPlacement placementToSave(const Form& form) {
     const TwipsRect r = minimized ? form.restoredOuterRect() : form.outerRect();
     WindowState state = form.state();
     if (minimized) state = form.restoresMaximized() ? WindowState::Maximized : WindowState::Normal;
-    return {r.width, r.height, r.top, r.left, static_cast<std::int16_t>(state)};
+    return {r.width, r.height, r.top, r.left, static_cast<std::int32_t>(state)};
 }
 
 }  // namespace parcelo

@@ -1,6 +1,4 @@
 #pragma once
-#include <array>
-#include <cstdint>
 #include <vector>
 
 #include "core/settings_codec.h"
@@ -10,7 +8,7 @@ namespace parcelo {
 
 // Maximises the window for state 2; otherwise moves it to the saved rectangle, brought onto
 // the nearest monitor when it lies outside all of them.
-void applyPlacement(Form& form, const std::array<std::int32_t, 5>& saved);
+void applyPlacement(Form& form, const WindowPlacement& saved);
 
 // What Data.ini records of the window: a minimised window is saved as it would be restored.
 WindowPlacement placementToSave(const Form& form);

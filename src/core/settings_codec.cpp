@@ -89,10 +89,13 @@ void readSettingsRecord(std::string_view text, SettingsRecord& record) {
     FieldReader reader(text);
     if (auto field = reader.next()) record.targetPath = *field;
     if (auto field = reader.next()) record.userPath = *field;
-    for (auto& value : record.placement) {
+    WindowPlacement& p = record.placement;
+    for (Twips* value : {&p.width, &p.height, &p.top, &p.left}) {
         if (auto field = reader.next())
-            if (auto number = parseWhole<std::int32_t>(*field)) value = *number;
+            if (auto number = parseWhole<std::int32_t>(*field)) *value = static_cast<Twips>(*number);
     }
+    if (auto field = reader.next())
+        if (auto number = parseWhole<std::int32_t>(*field)) p.state = *number;
     if (auto field = reader.next())
         if (auto number = parseWhole<std::uint8_t>(*field)) record.quitAfterSend = *number;
 }

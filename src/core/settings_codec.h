@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,22 +7,23 @@
 
 namespace parcelo {
 
-// The one record of Data.ini as it is read back.
-struct SettingsRecord {
-    std::string targetPath;
-    std::string userPath;
-    // Width, height, top, left of the outer window in twips, then the window state.
-    std::array<std::int32_t, 5> placement{};
-    std::uint8_t quitAfterSend = 0;
-};
-
-// The window as it is written: single-precision twips and a 16-bit state.
+// The outer window as Data.ini records it, in twips, and its state (2: maximised). Read as whole
+// numbers; written as they are, fractions included.
 struct WindowPlacement {
     Twips width = 0;
     Twips height = 0;
     Twips top = 0;
     Twips left = 0;
-    std::int16_t state = 0;
+    std::int32_t state = 0;
+    friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+};
+
+// The one record of Data.ini as it is read back.
+struct SettingsRecord {
+    std::string targetPath;
+    std::string userPath;
+    WindowPlacement placement;
+    std::uint8_t quitAfterSend = 0;
 };
 
 // Reads the eight fields in order; a field that is missing or unreadable leaves its value in

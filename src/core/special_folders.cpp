@@ -1,13 +1,13 @@
 #include "core/special_folders.h"
 
-#include <exception>
+#include "platform/platform_error.h"
 
 namespace parcelo {
 
 std::string SpecialFolderPath(Shell& shell, int csidl) {
     try {
         return shell.specialFolderPath(csidl);
-    } catch (const std::exception&) {
+    } catch (const PlatformError&) {
         return {};
     }
 }

@@ -13,19 +13,21 @@
 namespace parcelo {
 namespace {
 
-constexpr Binding<frmItems> eventTable[] = {
+using namespace frmItemsNames;
+
+constexpr Binding<frmItems> bindings[] = {
     {formSource,  Event::Load,      &frmItems::Form_Load},
     {formSource,  Event::Resize,    &frmItems::Form_Resize},
     {formSource,  Event::Shown,     &frmItems::Form_Shown},
-    {"lvwItems",  Event::ItemCheck, &frmItems::lvwItems_ItemCheck},
-    {"lvwItems",  Event::Rename,    &frmItems::lvwItems_Rename},
-    {"lvwItems",  Event::DeleteKey, &frmItems::cmdDel_Click},
-    {"cmdDel",    Event::Click,     &frmItems::cmdDel_Click},
-    {"cmdRen",    Event::Click,     &frmItems::cmdRen_Click},
-    {"cmdBroken", Event::Click,     &frmItems::cmdBroken_Click},
-    {"cmdClose",  Event::Click,     &frmItems::cmdClose_Click},
-    {"lvwItems",  Event::Change,    &frmItems::lvwItems_Change},
-    {"cmdSub",    Event::Click,     &frmItems::cmdSub_Click},
+    {lvwItems,  Event::ItemCheck, &frmItems::lvwItems_ItemCheck},
+    {lvwItems,  Event::Rename,    &frmItems::lvwItems_Rename},
+    {lvwItems,  Event::DeleteKey, &frmItems::cmdDel_Click},
+    {cmdDel,    Event::Click,     &frmItems::cmdDel_Click},
+    {cmdRen,    Event::Click,     &frmItems::cmdRen_Click},
+    {cmdBroken, Event::Click,     &frmItems::cmdBroken_Click},
+    {cmdClose,  Event::Click,     &frmItems::cmdClose_Click},
+    {lvwItems,  Event::Change,    &frmItems::lvwItems_Change},
+    {cmdSub,    Event::Click,     &frmItems::cmdSub_Click},
 };
 
 constexpr Twips margin = 120;
@@ -42,6 +44,8 @@ std::string renamedFile(const SendToEntry& entry, const std::string& typed) {
 
 }  // namespace
 
+const EventTable<frmItems> frmItems::eventTable = bindings;
+
 void frmItems::show() {
     form_ = platform_.ui.createForm(frmItemsDesign, *this);
     onEvent(formSource, Event::Load);
@@ -53,6 +57,8 @@ void frmItems::onEvent(std::string_view source, Event event) {
     if (!form_) return;
     dispatch(eventTable, *this, source, event, platform_.dialogs);
 }
+
+ReportList& frmItems::lvwItems() { return form_->reportList(frmItemsNames::lvwItems); }
 
 void frmItems::Form_Load() {
     fill();
@@ -154,7 +160,7 @@ void frmItems::cmdBroken_Click() {
 
 void frmItems::cmdClose_Click() { form_->unload(); }
 
-void frmItems::lvwItems_Change() { form_->control("cmdSub").setEnabled(submenuCandidate().has_value()); }
+void frmItems::lvwItems_Change() { form_->control(cmdSub).setEnabled(submenuCandidate().has_value()); }
 
 std::optional<size_t> frmItems::submenuCandidate() {
     const std::vector<size_t> selected = lvwItems().selectedRows();

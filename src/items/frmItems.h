@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/event_table.h"
 #include "core/send_to_entries.h"
 #include "platform/platform.h"
 
@@ -18,6 +19,7 @@ public:
     void show();
 
     void onEvent(std::string_view source, Event event) override;
+    static const EventTable<frmItems> eventTable;
 
     void Form_Load();
     void Form_Resize();
@@ -32,7 +34,7 @@ public:
     void cmdClose_Click();
 
 private:
-    ReportList& lvwItems() { return form_->reportList("lvwItems"); }
+    ReportList& lvwItems();
     void fill();
     void showStates();
     void fail();

@@ -2,45 +2,50 @@
 
 #include "core/command_line.h"
 #include "core/error_styles.h"
-#include "core/event_table.h"
 #include "core/placement.h"
 #include "core/special_folders.h"
 #include "core/text_file_encoding.h"
 #include "core/atomic_write.h"
-#include "mainwindow/frmMain_design.h"
 
 namespace parcelo {
 namespace {
 
-constexpr Binding<frmMain> eventTable[] = {
+using namespace frmMainNames;
+
+constexpr Binding<frmMain> bindings[] = {
     {formSource, Event::Load,   &frmMain::Form_Load},
     {formSource, Event::Resize, &frmMain::Form_Resize},
     {formSource, Event::Unload, &frmMain::Form_Unload},
-    {"driDri",   Event::Change, &frmMain::driDri_Change},
-    {"dirDir",   Event::Change, &frmMain::dirDir_Change},
-    {"cmdRef",   Event::Click,  &frmMain::cmdRef_Click},
-    {"cmdCr",    Event::Click,  &frmMain::cmdCr_Click},
-    {"cmdOpen",  Event::Click,  &frmMain::cmdOpen_Click},
-    {"cmdFopen", Event::Click,  &frmMain::cmdFopen_Click},
-    {"cmdNdir",  Event::Click,  &frmMain::cmdNdir_Click},
-    {"cmdOpt",   Event::Click,  &frmMain::cmdOpt_Click},
-    {"cmdEx",    Event::Click,  &frmMain::cmdEx_Click},
-    {"mnul",     Event::Click,  &frmMain::mnul_Click},
-    {"mnuEx",    Event::Click,  &frmMain::mnuEx_Click},
-    {"mnuDi",    Event::Click,  &frmMain::mnuDi_Click},
-    {"mnuExi",   Event::Click,  &frmMain::mnuExi_Click},
-    {"mnuOpt",   Event::Click,  &frmMain::mnuOpt_Click},
-    {"mnuHelp",  Event::Click,  &frmMain::mnuHelp_Click},
-    {"mnuVer",   Event::Click,  &frmMain::mnuVer_Click},
-    {"mnuItems", Event::Click,  &frmMain::mnuItems_Click},
-    {"mnuReg",   Event::Click,  &frmMain::mnuReg_Click},
+    {driDri,     Event::Change, &frmMain::driDri_Change},
+    {dirDir,     Event::Change, &frmMain::dirDir_Change},
+    {cmdRef,     Event::Click,  &frmMain::cmdRef_Click},
+    {cmdCr,      Event::Click,  &frmMain::cmdCr_Click},
+    {cmdOpen,    Event::Click,  &frmMain::cmdOpen_Click},
+    {cmdFopen,   Event::Click,  &frmMain::cmdFopen_Click},
+    {cmdNdir,    Event::Click,  &frmMain::cmdNdir_Click},
+    {cmdOpt,     Event::Click,  &frmMain::cmdOpt_Click},
+    {cmdEx,      Event::Click,  &frmMain::cmdEx_Click},
+    {mnul,       Event::Click,  &frmMain::mnul_Click},
+    {mnuEx,      Event::Click,  &frmMain::mnuEx_Click},
+    {mnuDi,      Event::Click,  &frmMain::mnuDi_Click},
+    {mnuExi,     Event::Click,  &frmMain::mnuExi_Click},
+    {mnuOpt,     Event::Click,  &frmMain::mnuOpt_Click},
+    {mnuHelp,    Event::Click,  &frmMain::mnuHelp_Click},
+    {mnuVer,     Event::Click,  &frmMain::mnuVer_Click},
+    {mnuItems,   Event::Click,  &frmMain::mnuItems_Click},
+    {mnuReg,     Event::Click,  &frmMain::mnuReg_Click},
     {formSource, Event::Drop,   &frmMain::Form_OLEDragDrop},
 };
 
 }  // namespace
 
+const EventTable<frmMain> frmMain::eventTable = bindings;
+
 frmMain::frmMain(Platform& platform, ProgramValues& values)
-    : platform_(platform), values_(values), settings_(platform), options_(platform, values, *this) {}
+    : platform_(platform),
+      values_(values),
+      settings_(platform),
+      options_(platform, [this](const std::string& folder) { showFolder(folder, afterOptions); }) {}
 
 void frmMain::start() {
     form_ = platform_.ui.createForm(frmMainDesign, *this);
@@ -57,28 +62,14 @@ void frmMain::Form_Load() {
     const bool settingsRead = LoadSettings();
     // With settings read a failing step is skipped silently; on a first run it is reported.
     // Either way the next step runs and the window opens.
-    const auto step = [&](auto&& run) {
+    const auto step = [&](const std::function<void()>& run) {
         if (settingsRead)
             skipOnError(run);
         else
             reportErrors(platform_.dialogs, run);
     };
-    if (settingsRead) {
-        // The options dialog starts out on the option that names the target folder, if one does.
-        skipOnError([&] {
-            if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlSendTo)) return;
-            options_.load();
-            options_.form().toggle("optSend").setChecked(true);
-        });
-        skipOnError([&] {
-            if (values_.TargetPath != SpecialFolderPath(platform_.shell, csidlPrograms)) return;
-            options_.load();
-            options_.form().toggle("optStart").setChecked(true);
-        });
-    }
-    step([&] { driDri().setDrive(values_.TargetPath); });
-    step([&] { dirDir().setPath(values_.TargetPath); });
-    step([&] { webMain().navigate(dirDir().path()); });
+    if (settingsRead) options_.preselect(values_);
+    showFolder(values_.TargetPath, atStart, step);
     step([&] { InitialPlacement(); });
 
     const std::string arguments = argumentText(platform_.shell.commandLine());
@@ -121,7 +112,7 @@ void frmMain::SaveSettings() {
     try {
         path = settings_.placeForWriting();
         writeFileAtomically(platform_.files, path, encodeSettingsText(record, platform_.codepage));
-    } catch (const std::exception& failure) {
+    } catch (const PlatformError& failure) {
         platform_.dialogs.messageBox("設定を保存できませんでした。\n" + path + "\n\n" + failure.what(),
                                      applicationTitle, box::ok | box::iconError);
     }

@@ -1,11 +1,13 @@
 #pragma once
-#include <array>
-#include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "core/program_values.h"
+#include "core/event_table.h"
 #include "core/settings_file.h"
+#include "mainwindow/frmMain_design.h"
 #include "options/frmOpt.h"
 #include "platform/platform.h"
 
@@ -20,6 +22,7 @@ public:
     void start();
     Form& form() { return *form_; }
 
+    static const EventTable<frmMain> eventTable;
     void onEvent(std::string_view source, Event event) override;
 
     void Form_Load();
@@ -59,17 +62,30 @@ private:
     // The folder-link command from the moment the folder is known.
     void linkFolder(const std::string& folderPath);
 
-    DriveList& driDri() { return form_->driveList("driDri"); }
-    FolderList& dirDir() { return form_->folderList("dirDir"); }
-    FolderView& webMain() { return form_->folderView("webMain"); }
-    Control& Picture1() { return form_->control("Picture1"); }
+    // One step of pointing the drive list, the folder list and the view at a folder.
+    enum class FolderStep { viewTo, viewToList, driveTo, listTo, refreshView, refreshList, refreshDrives };
+    // Each user of the routine has its own order of steps.
+    using enum FolderStep;
+    static constexpr FolderStep atStart[] = {driveTo, listTo, viewToList};
+    static constexpr FolderStep afterOptions[] = {viewTo, driveTo, listTo, refreshView, refreshList};
+    static constexpr FolderStep onRefresh[] = {viewTo, refreshView, refreshList, refreshDrives};
+    // Runs each step through `rule`, which decides what a failing step does; with no rule the
+    // failure ends the routine and goes to the caller.
+    using StepRule = std::function<void(const std::function<void()>& step)>;
+    void showFolder(const std::string& folder, std::span<const FolderStep> steps, const StepRule& rule = {});
+
+    DriveList& driDri() { return form_->driveList(frmMainNames::driDri); }
+    FolderList& dirDir() { return form_->folderList(frmMainNames::dirDir); }
+    FolderView& webMain() { return form_->folderView(frmMainNames::webMain); }
+    Control& Picture1() { return form_->control(frmMainNames::Picture1); }
+    Control& txtName() { return form_->control(frmMainNames::txtName); }
 
     Platform& platform_;
     ProgramValues& values_;
     SettingsStore settings_;
     std::unique_ptr<Form> form_;
     frmOpt options_;
-    std::array<std::int32_t, 5> SavedPlacement{};
+    WindowPlacement SavedPlacement;
 };
 
 }  // namespace parcelo

@@ -1,39 +1,58 @@
 #include "options/frmOpt.h"
 
-#include "core/event_table.h"
+#include "core/error_styles.h"
 #include "core/special_folders.h"
 #include "folderpicker/clsBrowsFolder.h"
-#include "mainwindow/frmMain.h"
-#include "options/frmOpt_design.h"
 
 namespace parcelo {
 namespace {
 
-constexpr Binding<frmOpt> eventTable[] = {
+using namespace frmOptNames;
+
+constexpr Binding<frmOpt> bindings[] = {
     {formSource, Event::Load,  &frmOpt::Form_Load},
-    {"optSend",  Event::Click, &frmOpt::optSend_Click},
-    {"optStart", Event::Click, &frmOpt::optStart_Click},
-    {"optUpath", Event::Click, &frmOpt::optUpath_Click},
-    {"cmdO",     Event::Click, &frmOpt::cmdO_Click},
-    {"cmdOK",    Event::Click, &frmOpt::cmdOK_Click},
-    {"cmdCan",   Event::Click, &frmOpt::cmdCan_Click},
+    {optSend,    Event::Click, &frmOpt::optSend_Click},
+    {optStart,   Event::Click, &frmOpt::optStart_Click},
+    {optUpath,   Event::Click, &frmOpt::optUpath_Click},
+    {cmdO,       Event::Click, &frmOpt::cmdO_Click},
+    {cmdOK,      Event::Click, &frmOpt::cmdOK_Click},
+    {cmdCan,     Event::Click, &frmOpt::cmdCan_Click},
 };
 
 }  // namespace
 
-frmOpt::frmOpt(Platform& platform, ProgramValues& values, frmMain& main)
-    : platform_(platform), values_(values), main_(main) {}
+const EventTable<frmOpt> frmOpt::eventTable = bindings;
 
+frmOpt::frmOpt(Platform& platform, ShowFolder showFolder)
+    : platform_(platform), showFolder_(std::move(showFolder)) {}
+
+// Loads the window without showing it, running its load step, unless it is loaded already.
 void frmOpt::load() {
     if (form_) return;
     form_ = platform_.ui.createForm(frmOptDesign, *this);
     onEvent(formSource, Event::Load);
 }
 
-void frmOpt::show() {
+void frmOpt::preselect(const ProgramValues& settings) {
+    settings_ = settings;
+    skipOnError([&] {
+        if (settings_.TargetPath != SpecialFolderPath(platform_.shell, csidlSendTo)) return;
+        load();
+        optSend().setChecked(true);
+    });
+    skipOnError([&] {
+        if (settings_.TargetPath != SpecialFolderPath(platform_.shell, csidlPrograms)) return;
+        load();
+        optStart().setChecked(true);
+    });
+}
+
+ProgramValues frmOpt::show(const ProgramValues& settings) {
+    settings_ = settings;
     load();
     form_->showModal();
     if (!form_->loaded()) form_.reset();  // closed by its close box: the next showing starts afresh
+    return settings_;
 }
 
 void frmOpt::onEvent(std::string_view source, Event event) {
@@ -43,13 +62,13 @@ void frmOpt::onEvent(std::string_view source, Event event) {
 
 void frmOpt::Form_Load() {
     // The last match wins: Send To, then Programs, then the user's own folder.
-    if (SpecialFolderPath(platform_.shell, csidlSendTo) == values_.TargetPath) optSend().setChecked(true);
-    if (SpecialFolderPath(platform_.shell, csidlPrograms) == values_.TargetPath) optStart().setChecked(true);
-    txtPath().setText(values_.UserPath);
-    if (values_.UserPath == values_.TargetPath) optUpath().setChecked(true);
+    if (SpecialFolderPath(platform_.shell, csidlSendTo) == settings_.TargetPath) optSend().setChecked(true);
+    if (SpecialFolderPath(platform_.shell, csidlPrograms) == settings_.TargetPath) optStart().setChecked(true);
+    txtPath().setText(settings_.UserPath);
+    if (settings_.UserPath == settings_.TargetPath) optUpath().setChecked(true);
     if (optSend().checked() || optStart().checked()) enablePathInput(false);
     // The box shows the stored option, so OK without a change keeps it.
-    chkOQ().setChecked(values_.QuitAfterSend == 1);
+    chkOQ().setChecked(settings_.QuitAfterSend == 1);
 }
 
 void frmOpt::enablePathInput(bool enabled) {
@@ -69,26 +88,21 @@ void frmOpt::cmdO_Click() {
 }
 
 void frmOpt::cmdOK_Click() {
-    values_.QuitAfterSend = chkOQ().checked() ? 1 : 0;
+    settings_.QuitAfterSend = chkOQ().checked() ? 1 : 0;
     std::string path;
     if (optSend().checked() || optStart().checked()) {
-        values_.TargetPath = SpecialFolderPath(platform_.shell, optSend().checked() ? csidlSendTo : csidlPrograms);
-        txtPath().setText(values_.TargetPath);
-        path = values_.TargetPath;
+        settings_.TargetPath = SpecialFolderPath(platform_.shell, optSend().checked() ? csidlSendTo : csidlPrograms);
+        txtPath().setText(settings_.TargetPath);
+        path = settings_.TargetPath;
     } else {
         path = txtPath().text();
     }
     try {
-        Form& main = main_.form();
-        main.folderView("webMain").navigate(path);
-        main.driveList("driDri").setDrive(path);
-        main.folderList("dirDir").setPath(path);
-        main.folderView("webMain").refresh();
-        main.folderList("dirDir").refresh();
+        showFolder_(path);
         form_->hide();
-        if (optUpath().checked()) values_.UserPath = path;
-        values_.TargetPath = path;
-    } catch (const std::exception&) {
+        if (optUpath().checked()) settings_.UserPath = path;
+        settings_.TargetPath = path;
+    } catch (const PlatformError&) {
         platform_.dialogs.messageBox("このパスは無効です｡", applicationTitle, box::ok | box::iconWarning);
         form_->hide();
     }

@@ -1,7 +1,6 @@
 // Data.ini as any bytes: reading never fails, and what was read, written back as the program writes it,
 // reads back the same.
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "core/settings_codec.h"
@@ -11,8 +10,8 @@
 
 namespace {
 
-// A placement value that the writer's single-precision twips carry exactly.
-bool exactInFloat(std::int32_t v) { return v >= -(1 << 24) && v <= (1 << 24); }
+// A placement value read from a whole number that single-precision twips carry exactly.
+bool exactInFloat(parcelo::Twips v) { return v >= -(1 << 24) && v <= (1 << 24); }
 
 }  // namespace
 
@@ -26,10 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     // The file has no escape for a quote inside a path: such a path cannot come back whole.
     const bool quoteFree = record.targetPath.find('"') == std::string::npos &&
                            record.userPath.find('"') == std::string::npos;
-    const auto& p = record.placement;
-    const WindowPlacement window{static_cast<Twips>(p[0]), static_cast<Twips>(p[1]), static_cast<Twips>(p[2]),
-                                 static_cast<Twips>(p[3]), static_cast<std::int16_t>(p[4])};
-    const std::string line = writeSettingsRecord(record.targetPath, record.userPath, window, record.quitAfterSend);
+    const WindowPlacement& p = record.placement;
+    const std::string line = writeSettingsRecord(record.targetPath, record.userPath, p, record.quitAfterSend);
     const std::string reread = decodeSettingsText(encodeSettingsText(line, codepage), codepage);
     require(reread == line, "the record line survives its encoding in the file");
 
@@ -39,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     require(again.targetPath == record.targetPath, "the target folder reads back the same");
     require(again.userPath == record.userPath, "the user folder reads back the same");
     require(again.quitAfterSend == record.quitAfterSend, "the quit flag reads back the same");
-    for (int i = 0; i < 4; ++i)
-        if (exactInFloat(p[i])) require(again.placement[i] == p[i], "a placement value reads back the same");
-    if (p[4] >= std::numeric_limits<std::int16_t>::min() && p[4] <= std::numeric_limits<std::int16_t>::max())
-        require(again.placement[4] == p[4], "the window state reads back the same");
+    const WindowPlacement& q = again.placement;
+    for (const auto& [read, reread] : {std::pair{p.width, q.width}, {p.height, q.height}, {p.top, q.top}, {p.left, q.left}})
+        if (exactInFloat(read)) require(reread == read, "a placement value reads back the same");
+    require(q.state == p.state, "the window state reads back the same");
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../unit/lnkinfo.h"
 #include "../unit/portable_machine.h"
 #include "core/shell_link.h"
 #include "core/shortcut_name.h"
@@ -69,37 +70,6 @@ private:
     std::map<int, std::string> folders_;
 };
 
-unsigned le16(const std::string& b, size_t at) {
-    require(at + 2 <= b.size(), "a field inside the file");
-    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
-std::uint32_t le32(const std::string& b, size_t at) { return le16(b, at) | std::uint32_t{le16(b, at + 2)} << 16; }
-
-// Walks the shell link's blocks by their sizes: each must end where the next begins, and the file
-// where its closing zero ends.
-void requireWellFormed(const std::string& link) {
-    require(le32(link, 0) == 0x4C, "the header's size");
-    const std::uint32_t flags = le32(link, 0x14);
-    size_t at = 0x4C;
-    if (flags & 0x01) {
-        const size_t end = at + 2 + le16(link, at);
-        size_t item = at + 2;
-        while (const unsigned length = le16(link, item)) {
-            item += length;
-            require(item < end, "an item inside the item-id list");
-        }
-        require(item + 2 == end, "the item-id list ends with its terminator");
-        at = end;
-    }
-    if (flags & 0x02) {
-        const std::uint32_t length = le32(link, at);
-        require(length >= 0x1C && at + length <= link.size(), "the link info inside the file");
-        at += length;
-    }
-    if (flags & 0x20) at += 2 + 2 * size_t{le16(link, at)};
-    require(le32(link, at) == 0 && at + 4 == link.size(), "the file ends with an empty extra-data block");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
@@ -128,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         require(isPlainFileName(name) && m.files.attributes(path).exists, "made only for a plain name and a target");
         const std::string link = m.sendTo() + "\\" + name + ".lnk";
         require(inSendTo[0] == m.files.hostPath(link), "the shortcut is in Send To under its name");
-        requireWellFormed(m.readBytes(link));
+        require(test::linkLayoutFault(m.readBytes(link)).empty(), "the shortcut's blocks fit together");
         std::filesystem::remove(inSendTo[0]);
         tree.changes();
     }

@@ -41,11 +41,24 @@ TEST(SettingsTextEncoding, ReadsBothFormsBack) {
         EXPECT_EQ(decodeSettingsText(encodeSettingsText(text, codepage), codepage), text);
 }
 
-TEST(SettingsTextEncoding, DamagedUtf8IsReplacedNotTrusted) {
+TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplaced) {
     PortableCodepage codepage;
-    // A lone continuation byte, an overlong slash and a cut-off sequence.
-    EXPECT_EQ(decodeSettingsText("\xEF\xBB\xBF" "a\x80" "b\xC0\xAF" "c\xE3\x81", codepage),
-              "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD" "c\xEF\xBF\xBD\xEF\xBF\xBD");
+    const std::string bad = "\xEF\xBF\xBD";
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\x80" "b", "a" + bad + "b"},                                   // a lone continuation byte
+        {"\xC0\xAF\xC1\xBF", bad + bad + bad + bad},                       // overlong two-byte forms
+        {"\xC2\x80\xDF\xBF", "\xC2\x80\xDF\xBF"},                        // the two-byte range
+        {"\xE0\x9F\xBF\xE0\xA0\x80", bad + bad + bad + "\xE0\xA0\x80"},  // overlong, then the lowest three-byte
+        {"\xED\xA0\x80\xED\x9F\xBF", bad + bad + bad + "\xED\x9F\xBF"},  // a surrogate, then the one below
+        {"\xE3\x80\x80\xE3\x81", "\xE3\x80\x80" + bad + bad},            // cut off at the end
+        {"\xE3\x80\xC0", bad + bad + bad},                                 // a bad third byte
+        {"\xF0\x8F\xBF\xBF\xF0\x90\x80\x80", bad + bad + bad + bad + "\xF0\x90\x80\x80"},
+        {"\xF4\x8F\xBF\xBF\xF4\x90\x80\x80", "\xF4\x8F\xBF\xBF" + bad + bad + bad + bad},  // up to U+10FFFF
+        {"\xF0\x9F\x98\x80\xF5\x80\x80\x80", "\xF0\x9F\x98\x80" + bad + bad + bad + bad},
+        {"\xF0\x9F\x98", bad + bad + bad},
+    };
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(decodeSettingsText("\xEF\xBB\xBF" + bytes, codepage), text) << testing::PrintToString(bytes);
 }
 
 }  // namespace

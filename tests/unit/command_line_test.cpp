@@ -30,6 +30,7 @@ TEST(SplitArguments, FollowsTheSystemsRules) {
         {R"(a\"b)", {R"(a"b)"}},
         {R"(a\\"b c")", {R"(a\b c)"}},
         {R"(a\\\"b)", {R"(a\"b)"}},
+        {R"(a\\\\\"b)", {R"(a\\"b)"}},
         {R"("a""b")", {R"(a"b)"}},
         {R"("a"""b c")", {R"(a"b c)"}},
         {R"("unterminated path)", {"unterminated path"}},

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/frmMain.h"
+#include "../shared/atomic_write_sweep.h"
 #include "portable_machine.h"
 
 // Each sweep makes the n-th file operation of one write fail, for n = 1, 2, ... until a run needs
@@ -9,120 +9,104 @@
 namespace parcelo {
 namespace {
 
-using test::changes;
-using test::names;
+using test::PortableMachine;
 using test::Snapshot;
 
-const std::string oldRecord = "\"C:\\\",\"C:\\u\",8100,6600,1500,2250,0,0\r\n";
-const TwipsRect movedTo{600, 450, 9000, 7500};
-const std::string cannotSave = "設定を保存できませんでした。\n";
+TEST(FaultInjection, AnAtomicWriteKeepsTheOldFileAtEveryFailingStep) {
+    PortableMachine machine;
+    test::sweepAtomicWrite(machine.files, machine.dataIni());
+}
 
-TEST(FaultInjection, TheSettingsWriteKeepsTheOldFileOrTellsAtEveryFailingStep) {
-    for (const bool earlierFile : {true, false}) {
+// Sweeps one write, with and without an earlier file, on a fresh machine for each n: `prepare`
+// sets the machine up, `act` writes, `judge` checks the outcome and says whether the write failed.
+void sweep(const std::function<void(PortableMachine&, bool earlier)>& prepare,
+           const std::function<void(PortableMachine&)>& act,
+           const std::function<bool(PortableMachine&, const Snapshot& changed)>& judge, int leastFailures) {
+    for (const bool earlier : {true, false}) {
         int failures = 0;
         for (int n = 1;; ++n) {
-            SCOPED_TRACE((earlierFile ? "with Data.ini, operation " : "first exit, operation ") + std::to_string(n));
-            test::PortableMachine machine;
-            if (earlierFile) machine.writeBytes(machine.dataIni(), oldRecord);
-            frmMain window(machine.platform, machine.values);
-            window.start();
-            machine.ui.form("frmMain")->moveOuter(movedTo);
+            SCOPED_TRACE((earlier ? "over an earlier file, operation " : "a new file, operation ") + std::to_string(n));
+            PortableMachine machine;
+            prepare(machine, earlier);
             const Snapshot before = machine.snapshot();
-            const int start = machine.files.operations();
-            machine.files.failOperation(n);
-            machine.ui.form("frmMain")->unload();
-            const bool injected = machine.files.operations() - start >= n;
-            machine.files.failOperation(0);
-            const Snapshot changed = changes(before, machine.snapshot());
-            const bool told = !machine.user.shown.empty();
-
-            // What the next start reads tells whether the settings were kept.
-            ProgramValues next;
-            frmMain again(machine.platform, next);
-            again.start();
-            const bool saved = machine.ui.form("frmMain")->outerRect() == movedTo;
-
-            for (const auto& [name, content] : changed) {
-                EXPECT_FALSE(name.ends_with(".new")) << name << " left behind";
-                EXPECT_TRUE(name.ends_with("Data.ini") || content == "<folder>") << name << " written";
-            }
-            if (saved) {
-                EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{});
-            } else {
-                ASSERT_TRUE(told) << "the settings were lost without a word";
-                EXPECT_EQ(machine.user.shown[0].text.rfind(cannotSave, 0), 0u) << machine.user.shown[0].text;
-                EXPECT_FALSE(changed.contains(machine.snapshotName(machine.dataIni())))
-                    << "the old Data.ini is not as it was";
-                ++failures;
-            }
-            if (!injected) {
-                EXPECT_TRUE(saved) << "a write without a fault";
+            const int start = machine.faults.operations();
+            machine.faults.failOperation(n);
+            act(machine);
+            machine.faults.failOperation(0);
+            const bool failed = judge(machine, test::changes(before, machine.snapshot()));
+            failures += failed;
+            if (machine.faults.operations() - start < n) {
+                EXPECT_FALSE(failed) << "a write without a fault";
                 break;
             }
         }
-        EXPECT_GE(failures, 2) << "the sweep never made the write itself fail";
+        EXPECT_GE(failures, leastFailures) << "the sweep never made the write itself fail";
     }
+}
+
+TEST(FaultInjection, TheSettingsWriteKeepsTheOldFileOrTellsAtEveryFailingStep) {
+    const TwipsRect movedTo{600, 450, 9000, 7500};
+    const auto prepare = [&](PortableMachine& machine, bool earlier) {
+        if (earlier) machine.writeBytes(machine.dataIni(), "\"C:\\\",\"C:\\u\",8100,6600,1500,2250,0,0\r\n");
+        machine.start();
+        machine.mainForm().moveOuter(movedTo);
+    };
+    const auto judge = [&](PortableMachine& machine, const Snapshot& changed) {
+        for (const auto& [name, content] : changed)
+            EXPECT_TRUE(name.ends_with("Data.ini") || content == "<folder>") << name << " written";
+        // What the next start reads tells whether the settings were kept.
+        machine.start();
+        if (machine.mainForm().outerRect() == movedTo) {
+            EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{});
+            return false;
+        }
+        EXPECT_FALSE(machine.user.shown.empty()) << "the settings were lost without a word";
+        EXPECT_TRUE(!machine.user.shown.empty() && machine.user.shown[0].text.starts_with("設定を保存できませんでした。\n"));
+        EXPECT_FALSE(changed.contains(machine.snapshotName(machine.dataIni()))) << "the old Data.ini changed";
+        return true;
+    };
+    sweep(prepare, [](PortableMachine& machine) { machine.mainForm().unload(); }, judge, 2);
 }
 
 TEST(FaultInjection, TheShortcutWriteKeepsTheOldShortcutOrTellsAtEveryFailingStep) {
     const std::string app = "C:\\Programs\\app.exe", other = "C:\\Programs\\other.exe";
-    const std::string prompt = "ショートカット名を入力してください";
-    const std::vector<ShownBox> made{{prompt + app, "作成", 0}, {"完了", "Parcelo", 0}};
-    const std::vector<ShownBox> failed{{prompt + app, "作成", 0}, {"失敗", "Parcelo", 0}};
+    const std::string prompt = "ショートカット名を入力してください" + app;
+    const std::vector<ShownBox> made{{prompt, "作成", 0}, {"完了", "Parcelo", 0}};
+    const std::vector<ShownBox> failed{{prompt, "作成", 0}, {"失敗", "Parcelo", 0}};
     const std::vector<ShownBox> notAFile{{"ファイル名が正しくありません", "Parcelo", 0}};
-
-    const auto prepare = [&](test::PortableMachine& machine, frmMain& window, const std::string& target) {
+    // The programs, and an earlier shortcut "app" to the other one.
+    const auto prepare = [&](PortableMachine& machine, bool earlier) {
         machine.makeFolder("C:\\Programs");
         machine.writeBytes(app, "MZ");
         machine.writeBytes(other, "MZ");
-        window.start();
-        if (target.empty()) return;
-        window.SourcePath = target;
-        machine.user.typed = {"app"};
-        window.cmdCr_Click();
+        machine.start();
+        machine.user.typed = {"app", "app"};
+        if (earlier) machine.window->SourcePath = other, machine.window->cmdCr_Click();
         machine.user.shown.clear();
+    };
+    const auto write = [&](PortableMachine& machine) {
+        machine.window->SourcePath = app;
+        machine.window->cmdCr_Click();
     };
     std::string expected;  // the shortcut to app.exe, made without a fault
     {
-        test::PortableMachine machine;
-        frmMain window(machine.platform, machine.values);
-        prepare(machine, window, app);
+        PortableMachine machine;
+        prepare(machine, false);
+        write(machine);
         expected = machine.readBytes(machine.sendTo() + "\\app.lnk");
     }
-
-    for (const bool earlierShortcut : {true, false}) {
-        int failures = 0;
-        for (int n = 1;; ++n) {
-            SCOPED_TRACE((earlierShortcut ? "replacing, operation " : "new, operation ") + std::to_string(n));
-            test::PortableMachine machine;
-            frmMain window(machine.platform, machine.values);
-            prepare(machine, window, earlierShortcut ? other : "");
-            const std::string link = machine.snapshotName(machine.sendTo() + "\\app.lnk");
-            const Snapshot before = machine.snapshot();
-            window.SourcePath = app;
-            machine.user.typed = {"app"};
-            const int start = machine.files.operations();
-            machine.files.failOperation(n);
-            window.cmdCr_Click();
-            const bool injected = machine.files.operations() - start >= n;
-            const Snapshot changed = changes(before, machine.snapshot());
-
-            if (machine.user.shown == made) {
-                EXPECT_EQ(changed, (Snapshot{{link, expected}}));
-            } else {
-                EXPECT_TRUE(machine.user.shown == failed || machine.user.shown == notAFile)
-                    << testing::PrintToString(machine.user.shown);
-                EXPECT_TRUE(changed.empty()) << names(changed);
-                EXPECT_EQ(window.SourcePath, app) << "the path is kept for another try";
-                ++failures;
-            }
-            if (!injected) {
-                EXPECT_EQ(machine.user.shown, made) << "a write without a fault";
-                break;
-            }
+    const auto judge = [&](PortableMachine& machine, const Snapshot& changed) {
+        if (machine.user.shown == made) {
+            EXPECT_EQ(changed, (Snapshot{{machine.snapshotName(machine.sendTo() + "\\app.lnk"), expected}}));
+            return false;
         }
-        EXPECT_GE(failures, 3) << "the sweep never made the write itself fail";
-    }
+        EXPECT_TRUE(machine.user.shown == failed || machine.user.shown == notAFile)
+            << testing::PrintToString(machine.user.shown);
+        EXPECT_TRUE(changed.empty()) << test::names(changed);
+        EXPECT_EQ(machine.window->SourcePath, app) << "the path is kept for another try";
+        return true;
+    };
+    sweep(prepare, write, judge, 3);
 }
 
 }  // namespace

@@ -6,104 +6,71 @@
 namespace parcelo {
 namespace {
 
-class FolderPicker : public testing::Test {
-protected:
-    BrowseCall onlyCall() {
-        EXPECT_EQ(shell.calls.size(), 1u);
-        return shell.calls.empty() ? BrowseCall{} : shell.calls.back();
-    }
-
+TEST(FolderPicker, ANewPickerShowsAnUntitledDialogAtTheDesktopAndSettingsReachItUnchanged) {
     ScriptedFolderBrowser shell;
-};
-
-TEST_F(FolderPicker, ANewPickerIsEmptyAndShowsAnUntitledDialogAtTheDesktopWithNoOwner) {
     clsBrowsFolder picker(shell);
-    EXPECT_EQ(picker.pTarget(), 0);
-    EXPECT_EQ(picker.pFlags(), 0);
-    EXPECT_EQ(picker.pDialogTitle(), "");
-    EXPECT_EQ(picker.pUseInitDir(), "");
-    EXPECT_EQ(picker.pInitDir(), 0);
-    EXPECT_FALSE(picker.pUseDir());
-    EXPECT_EQ(picker.pPathName(), "");
-    EXPECT_EQ(picker.pDisplayName(), "");
-
     EXPECT_FALSE(picker.mShowDialog());
-    EXPECT_EQ(onlyCall(), (BrowseCall{0, 0, "", "", 0}));
-}
-
-TEST_F(FolderPicker, OwnerTitleAndFlagsReachTheDialogUnchanged) {
-    clsBrowsFolder picker(shell);
+    EXPECT_EQ(picker.pPathName(), "");
     picker.pTarget(0x2a0b6);
     picker.pDialogTitle("参照 ﾌｫﾙﾀﾞ Ελληνικά");
     picker.pFlags(0x41);
     picker.mShowDialog();
-    EXPECT_EQ(onlyCall(), (BrowseCall{0x2a0b6, 0, "", "参照 ﾌｫﾙﾀﾞ Ελληνικά", 0x41}));
+    EXPECT_EQ(shell.calls, (std::vector<BrowseCall>{{0, 0, "", "", 0}, {0x2a0b6, 0, "", "参照 ﾌｫﾙﾀﾞ Ελληνικά", 0x41}}));
 }
 
-struct RootCase {
-    const char* name;
-    bool useDir;
-    const char* useInitDir;
-    ItemIdHandle initDir;
-    bool rootedAtPath;  // else the root is `expectedRoot`
-    ItemIdHandle expectedRoot;
-};
-
-const RootCase rootCases[] = {
-    {"ListWhenUseDirIsFalse", false, "", 0x5150, false, 0x5150},
-    {"PathAloneChangesNothing", false, "C:\\Data", 0, false, 0},
-    {"PathAloneLeavesTheList", false, "C:\\Data", 0x5150, false, 0x5150},
-    {"EmptyPathIsTheDesktopWhateverTheList", true, "", 0x5150, false, 0},
-    {"PathWhenUseDirIsTrue", true, "C:\\Data\\写真", 0x5150, true, 0},
-    {"PathTheShellCannotFindIsTheDesktop", true, "Q:\\nowhere", 0x5150, false, 0},
-};
-
-class FolderPickerRoot : public FolderPicker, public testing::WithParamInterface<RootCase> {};
-
-TEST_P(FolderPickerRoot, ChoosesTheRootAndReleasesWhatItMade) {
-    const RootCase& c = GetParam();
-    shell.unknownPaths = {"Q:\\nowhere"};
-    clsBrowsFolder picker(shell);
-    picker.pUseDir(c.useDir);
-    picker.pUseInitDir(c.useInitDir);
-    picker.pInitDir(c.initDir);
-    picker.mShowDialog();
-
-    const BrowseCall call = onlyCall();
-    if (c.rootedAtPath) {
-        EXPECT_NE(call.root, 0);
-        EXPECT_EQ(call.rootPath, c.useInitDir);
-    } else {
-        EXPECT_EQ(call.root, c.expectedRoot);
-        EXPECT_EQ(call.rootPath, "");
+TEST(FolderPicker, ChoosesTheRootAndReleasesWhatItMade) {
+    const struct {
+        const char* name;
+        bool useDir;
+        const char* useInitDir;
+        ItemIdHandle initDir;
+        bool rootedAtPath;  // else the root is `expectedRoot`
+        ItemIdHandle expectedRoot;
+    } cases[] = {
+        {"the list when pUseDir is false", false, "", 0x5150, false, 0x5150},
+        {"a path alone changes nothing", false, "C:\\Data", 0, false, 0},
+        {"a path alone leaves the list", false, "C:\\Data", 0x5150, false, 0x5150},
+        {"an empty path is the desktop whatever the list", true, "", 0x5150, false, 0},
+        {"the path when pUseDir is true", true, "C:\\Data\\写真", 0x5150, true, 0},
+        {"a path the shell cannot find is the desktop", true, "Q:\\nowhere", 0x5150, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedFolderBrowser shell;
+        shell.unknownPaths = {"Q:\\nowhere"};
+        clsBrowsFolder picker(shell);
+        picker.pUseDir(c.useDir);
+        picker.pUseInitDir(c.useInitDir);
+        picker.pInitDir(c.initDir);
+        picker.mShowDialog();
+        ASSERT_EQ(shell.calls.size(), 1u);
+        if (c.rootedAtPath) {
+            EXPECT_NE(shell.calls[0].root, 0);
+            EXPECT_EQ(shell.calls[0].rootPath, c.useInitDir);
+        } else {
+            EXPECT_EQ(shell.calls[0].root, c.expectedRoot);
+            EXPECT_EQ(shell.calls[0].rootPath, "");
+        }
+        EXPECT_EQ(shell.liveLists(), 0);
     }
-    EXPECT_EQ(shell.liveLists(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FolderPickerRoot, testing::ValuesIn(rootCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(FolderPicker, EachCallReplacesBothResults) {
+TEST(FolderPicker, EachCallReplacesBothResults) {
+    ScriptedFolderBrowser shell;
     const PickedItem photos{"C:\\Users\\hanako\\写真", "写真"};
+    // An item without a file-system path still counts as chosen; neither path nor name does not.
     shell.picks = {photos, PickedItem{"", "プリンタ"}, photos, std::nullopt, PickedItem{"", ""}};
+    const struct {
+        bool chosen;
+        std::string path, name;
+    } results[] = {{true, photos.path, "写真"}, {true, "", "プリンタ"}, {true, photos.path, "写真"}, {false, "", ""},
+                   {false, "", ""}};
     clsBrowsFolder picker(shell);
-
-    EXPECT_TRUE(picker.mShowDialog());
-    EXPECT_EQ(picker.pPathName(), photos.path);
-    EXPECT_EQ(picker.pDisplayName(), "写真");
-
-    // An item without a file-system path still counts as chosen.
-    EXPECT_TRUE(picker.mShowDialog());
-    EXPECT_EQ(picker.pPathName(), "");
-    EXPECT_EQ(picker.pDisplayName(), "プリンタ");
-
-    EXPECT_TRUE(picker.mShowDialog());
-    EXPECT_FALSE(picker.mShowDialog());  // cancelled after a pick
-    EXPECT_EQ(picker.pPathName(), "");
-    EXPECT_EQ(picker.pDisplayName(), "");
-
-    EXPECT_FALSE(picker.mShowDialog());  // an item with neither path nor name
-    EXPECT_EQ(shell.calls.size(), 5u);
+    for (const auto& r : results) {
+        EXPECT_EQ(picker.mShowDialog(), r.chosen);
+        EXPECT_EQ(picker.pPathName(), r.path);
+        EXPECT_EQ(picker.pDisplayName(), r.name);
+    }
     EXPECT_EQ(shell.liveLists(), 0);
 }
 

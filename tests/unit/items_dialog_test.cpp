@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "items/frmItems.h"
+#include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
 namespace parcelo {
 namespace {
+
+using namespace frmItemsNames;
 
 const ShownBox failed{"失敗", "Parcelo", 0};
 using Rows = std::vector<std::vector<std::string>>;
@@ -32,7 +35,7 @@ protected:
     // Opens the dialog; `user` acts in it while it is shown.
     void open(std::function<void(MemoryForm&, MemoryControl&)> user) {
         machine.ui.modalUser.push_back([&, user](MemoryForm& form) {
-            MemoryControl& list = form.memoryControl("lvwItems");
+            MemoryControl& list = form.memoryControl(lvwItems);
             user(form, list);
             rows = cells(list);
             for (const ListRow& row : list.rows()) icons.push_back(row.iconPath);
@@ -80,7 +83,7 @@ TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnlyOnceTheDialogIsShown) {
     for (int i = 0; i < 500; ++i) link("net" + std::to_string(i), "D:\\tool" + std::to_string(i) + ".exe");
     Platform watched{machine.files, machine.shell, machine.codepage, machine.user, machine.ui,
                      machine.shortcuts, machine.folderBrowser, watching};
-    machine.ui.modalUser.push_back([&](MemoryForm& form) { rows = cells(form.memoryControl("lvwItems")); });
+    machine.ui.modalUser.push_back([&](MemoryForm& form) { rows = cells(form.memoryControl(lvwItems)); });
     frmItems(watched, machine.sendTo()).show();
     EXPECT_EQ(watching.lookedWhileShown, std::vector<bool>(500, true));
     ASSERT_EQ(rows.size(), 503u);
@@ -121,7 +124,7 @@ TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndRefusesWhatAShortcutNameMayN
     };
     open([&](MemoryForm& form, MemoryControl& list) {
         list.selectRows({0});
-        form.click("cmdRen");
+        form.click(cmdRen);
         EXPECT_EQ(form.log.back(), "lvwItems rename 0");
         for (const Case& c : cases) {
             machine.user.shown.clear();
@@ -137,13 +140,13 @@ TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndRefusesWhatAShortcutNameMayN
 
 TEST_F(ItemsDialog, DeleteMovesTheSelectedEntriesToTheRecycleBin) {
     open([&](MemoryForm& form, MemoryControl& list) {
-        form.click("cmdBroken");
+        form.click(cmdBroken);
         EXPECT_EQ(list.selectedRows(), std::vector<size_t>{1});
         machine.folders.refuseToRecycle = true;  // the shell's confirmation answered No
-        form.click("cmdDel");
+        form.click(cmdDel);
         EXPECT_TRUE(machine.exists(path("消えた.lnk")));
         machine.folders.refuseToRecycle = false;
-        form.click("cmdDel");
+        form.click(cmdDel);
         list.selectRows({1});
         list.pressDelete();
     });
@@ -162,17 +165,17 @@ TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBack) {
     machine.user.buttons = {box::pressedOk, box::pressedCancel, box::pressedOk};
     open([&](MemoryForm& form, MemoryControl& list) {
         list.userSelect({0});  // a shortcut of a program
-        enabledOnFile = form.control("cmdSub").enabled();
+        enabledOnFile = form.control(cmdSub).enabled();
         list.userSelect({1});
-        enabledOnFolder = form.control("cmdSub").enabled();
-        form.click("cmdSub");
+        enabledOnFolder = form.control(cmdSub).enabled();
+        form.click(cmdSub);
         EXPECT_EQ(cells(list)[1], (std::vector<std::string>{"写真 2024", "ファイル フォルダー", "サブメニュー", "off"}));
         EXPECT_EQ(cells(list)[2][2], "サブメニュー");
         list.userSelect({2});  // its shortcut: asks, and Cancel keeps it
-        form.click("cmdSub");
+        form.click(cmdSub);
         EXPECT_TRUE(machine.exists(sub + ".lnk"));
         list.userSelect({2});
-        form.click("cmdSub");
+        form.click(cmdSub);
     });
     EXPECT_FALSE(enabledOnFile);
     EXPECT_TRUE(enabledOnFolder);
@@ -188,7 +191,7 @@ TEST_F(ItemsDialog, ASubmenuThatCannotBeMadeChangesNothing) {
     machine.writeBytes(sub + ".lnk", "someone else's");
     open([&](MemoryForm& form, MemoryControl& list) {
         list.userSelect({1});
-        form.click("cmdSub");
+        form.click(cmdSub);
     });
     EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{failed});
     EXPECT_EQ(machine.readBytes(sub + ".lnk"), "someone else's");

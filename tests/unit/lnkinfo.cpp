@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,35 @@ std::string lnkinfoField(const std::string& output, const std::string& name) {
     const size_t colon = output.find(": ", at);
     const size_t end = output.find('\n', colon);
     return output.substr(colon + 2, end - colon - 2);
+}
+
+std::string linkLayoutFault(const std::string& link) {
+    const auto le16 = [&](size_t at) -> std::uint32_t {
+        return at + 2 <= link.size() ? static_cast<unsigned char>(link[at]) | static_cast<unsigned char>(link[at + 1]) << 8
+                                     : 0x10000;  // beyond the end: larger than any field
+    };
+    const auto le32 = [&](size_t at) { return le16(at) | le16(at + 2) << 16; };
+    if (le32(0) != 0x4C) return "the header's size";
+    const std::uint32_t flags = le32(0x14);
+    size_t at = 0x4C;
+    if (flags & 0x01) {
+        const size_t end = at + 2 + le16(at);
+        size_t item = at + 2;
+        while (const std::uint32_t length = le16(item)) {
+            item += length;
+            if (item >= end) return "an item beyond the item-id list";
+        }
+        if (item + 2 != end) return "the item-id list's terminator";
+        at = end;
+    }
+    if (flags & 0x02) {
+        const std::uint32_t length = le32(at);
+        if (length < 0x1C || at + length > link.size()) return "the link info's size";
+        at += length;
+    }
+    if (flags & 0x20) at += 2 + 2 * size_t{le16(at)};
+    if (le32(at) != 0 || at + 4 != link.size()) return "the closing extra-data block";
+    return "";
 }
 
 }  // namespace parcelo::test

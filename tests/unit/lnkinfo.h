@@ -10,4 +10,9 @@ std::string lnkinfo(const std::string& bytes);
 // The value of one "name: value" line of its output, or "<missing>".
 std::string lnkinfoField(const std::string& output, const std::string& name);
 
+// Where a shell link's blocks fail to fit together by their sizes (the header, the item-id list up to
+// its terminator, the link info, the arguments, the empty extra-data block that ends the file); empty
+// when they all do.
+std::string linkLayoutFault(const std::string& link);
+
 }  // namespace parcelo::test

@@ -1,115 +1,102 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "mainwindow/frmMain.h"
-#include "mainwindow/frmMain_design.h"
 #include "platform/platform_error.h"
 #include "portable_machine.h"
 
 namespace parcelo {
 namespace {
 
-TEST(MainWindowDesign, TabNumbersRunFromZeroToTwelveInTableOrder) {
-    int expected = 0;
-    for (const ControlDesign& c : frmMainDesign.controls) EXPECT_EQ(c.tab, expected++) << c.name;
-    EXPECT_EQ(expected, 13);
+using namespace frmMainNames;
+using namespace frmOptNames;
+
+// Everything a run of one command leaves behind, for comparing two ways of running it.
+struct Outcome {
+    std::vector<ShownBox> shown;
+    std::vector<BrowseCall> browsed;
+    std::vector<std::string> log;
+    test::Snapshot files;
+    std::string sourcePath;
+    bool ended;
+    bool operator==(const Outcome&) const = default;
+};
+
+Outcome run(std::string_view source) {
+    test::PortableMachine machine;
+    machine.writeBytes("C:\\Tools\\app.exe", "MZ");
+    machine.makeFolder("C:\\Users\\hanako\\写真");
+    frmMain& window = machine.start();
+    machine.mainForm().log.clear();
+    machine.user.chosenFiles = {"C:\\Tools\\app.exe"};
+    machine.user.typed = {"名前"};
+    machine.folderBrowser.picks = {PickedItem{"C:\\Users\\hanako\\写真", "写真"}};
+    machine.ui.modalUser.push_back([](MemoryForm& d) {
+        d.click(optUpath);
+        d.control(txtPath).setText("D:\\");
+        d.click(cmdOK);
+    });
+    window.onEvent(source, Event::Click);
+    return {machine.user.shown, machine.folderBrowser.calls, machine.mainForm().log, machine.snapshot(),
+            window.SourcePath, machine.mainForm().ended()};
 }
 
-TEST(MainWindowDesign, TheSixButtonsFormOneRowInTheirOrder) {
-    const std::string_view row[] = {"cmdCr", "cmdFopen", "cmdRef", "cmdNdir", "cmdOpt", "cmdEx"};
-    for (const ControlDesign& c : frmMainDesign.controls) {
-        for (size_t i = 0; i < std::size(row); ++i) {
-            if (c.name != row[i]) continue;
-            EXPECT_EQ(c.container, "Picture1");
-            EXPECT_EQ(c.rect, (TwipsRect{1200.f * i, 600, 1215, 300})) << c.name;
-        }
+TEST(MainWindowMenu, EachMenuItemDoesWhatItsButtonDoes) {
+    const std::pair<std::string_view, std::string_view> pairs[] = {
+        {mnuEx, cmdCr}, {mnul, cmdOpen}, {mnuDi, cmdFopen}, {mnuOpt, cmdOpt}, {mnuExi, cmdEx}};
+    for (const auto& [menu, button] : pairs) {
+        const Outcome byButton = run(button);
+        EXPECT_TRUE(byButton.shown.size() + byButton.log.size() > 0 || byButton.ended) << button << " did nothing";
+        EXPECT_TRUE(run(menu) == byButton) << menu << " is not " << button;
     }
-}
-
-TEST(MainWindowDesign, EveryContainerIsAControlOfTheWindow) {
-    std::set<std::string_view> names;
-    for (const ControlDesign& c : frmMainDesign.controls) names.insert(c.name);
-    for (const ControlDesign& c : frmMainDesign.controls)
-        if (!c.container.empty()) {
-            EXPECT_TRUE(names.contains(c.container)) << c.name;
-        }
-}
-
-TEST(MainWindowDesign, MenuEntriesHangUnderADropDownOrStandOnTheBar) {
-    int level = 0;
-    for (const MenuDesign& m : frmMainDesign.menu) {
-        EXPECT_TRUE(m.level == 1 || (m.level == 2 && level >= 1)) << m.name;
-        level = m.level;
-    }
-    // "設定&O" is a command on the bar itself: nothing of level 2 follows it.
-    for (size_t i = 0; i + 1 < frmMainDesign.menu.size(); ++i)
-        if (frmMainDesign.menu[i].name == "mnuOpt") {
-            EXPECT_EQ(frmMainDesign.menu[i + 1].level, 1);
-        }
+    EXPECT_TRUE(run(cmdEx).ended);
 }
 
 class MainWindowEvents : public testing::Test {
 protected:
-    MainWindowEvents() : window(machine.platform, machine.values) { window.start(); }
-    MemoryForm& form() { return *machine.ui.form("frmMain"); }
+    MainWindowEvents() : window(machine.start()) { form().log.clear(); }
+    MemoryForm& form() { return machine.mainForm(); }
 
     test::PortableMachine machine;
-    frmMain window;
+    frmMain& window;
 };
 
 TEST_F(MainWindowEvents, AFailingHandlerIsReportedAndTheProgramGoesOn) {
-    form().driveList("driDri").setDrive("D:");
-    ASSERT_EQ(form().folderList("dirDir").path(), "d:\\");
+    form().driveList(driDri).setDrive("D:");
+    ASSERT_EQ(form().folderList(dirDir).path(), "d:\\");
     std::filesystem::remove_all(machine.files.hostPath("D:\\"));  // the medium is taken out
 
-    window.onEvent("driDri", Event::Change);
-    ASSERT_EQ(machine.user.shown.size(), 1u);
-    EXPECT_TRUE(machine.user.shown[0].text.starts_with("エラーが発生しました。")) << machine.user.shown[0].text;
-    EXPECT_EQ(machine.user.shown[0].caption, "Parcelo");
-    EXPECT_EQ(machine.user.shown[0].flags, box::ok | box::iconError);
+    window.onEvent(driDri, Event::Change);
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{{"エラーが発生しました。\n\nパスが見つかりません: d:",
+                                                          "Parcelo", box::ok | box::iconError}}));
     EXPECT_FALSE(form().ended());
-    EXPECT_EQ(form().folderList("dirDir").path(), "d:\\");
+    EXPECT_EQ(form().folderList(dirDir).path(), "d:\\");
 }
 
-TEST_F(MainWindowEvents, ExitButtonAndExitMenuBothSaveAndEnd) {
-    for (const char* source : {"cmdEx", "mnuExi"}) {
-        test::PortableMachine fresh;
-        frmMain other(fresh.platform, fresh.values);
-        other.start();
-        other.onEvent(source, Event::Click);
-        EXPECT_TRUE(fresh.ui.form("frmMain")->ended()) << source;
-        EXPECT_TRUE(fresh.exists(fresh.dataIni())) << source;
-    }
-}
-
-TEST_F(MainWindowEvents, ChoosingADriveMovesTheFolderListThenTheViewInOneStep) {
-    form().log.clear();
-    form().driveList("driDri").setDrive("c:");  // already the drive: nothing moves
+TEST_F(MainWindowEvents, ChoosingADriveMovesTheFolderListThenTheViewAndAnUnreadableOneNothing) {
+    form().driveList(driDri).setDrive("c:");  // already the drive: nothing moves
     EXPECT_TRUE(form().log.empty());
-    form().memoryControl("driDri").choose("d:");
+    form().memoryControl(driDri).choose("d:");
     EXPECT_EQ(form().log, (std::vector<std::string>{"driDri drive d:", "dirDir path d:\\", "webMain navigate d:\\"}));
+
+    form().log.clear();
+    std::filesystem::remove_all(machine.files.hostPath("C:\\"));  // no medium
+    EXPECT_THROW(form().memoryControl(driDri).choose("c:"), PlatformError);
+    EXPECT_EQ(form().driveList(driDri).drive(), "d:");
+    EXPECT_TRUE(form().log.empty());
 }
 
 TEST_F(MainWindowEvents, RefreshNavigatesThenReloadsTheViewThenRereadsBothLists) {
-    form().log.clear();
-    window.onEvent("cmdRef", Event::Click);
+    window.onEvent(cmdRef, Event::Click);
     EXPECT_EQ(form().log, (std::vector<std::string>{"webMain navigate " + machine.sendTo(), "webMain refresh",
                                                     "dirDir refresh", "driDri refresh"}));
 }
 
-TEST_F(MainWindowEvents, AnUnreadableDrivePickedByTheUserMovesNothing) {
-    std::filesystem::remove_all(machine.files.hostPath("D:\\"));  // no medium
-    form().log.clear();
-    EXPECT_THROW(form().memoryControl("driDri").choose("d:"), PlatformError);
-    EXPECT_EQ(form().driveList("driDri").drive(), "c:");
-    EXPECT_EQ(form().folderList("dirDir").path(), machine.sendTo());
-    EXPECT_TRUE(form().log.empty());
-}
-
-TEST_F(MainWindowEvents, UnknownEventsAreLeftAlone) {
-    window.onEvent("txtName", Event::Change);
-    window.onEvent("Label2", Event::Click);
+TEST_F(MainWindowEvents, HelpOpensTheIndexPageBesideTheProgramAndFailsSilently) {
+    for (const bool refuse : {false, true}) {
+        machine.shell.refuseToOpen = refuse;
+        window.onEvent(mnuHelp, Event::Click);
+    }
+    EXPECT_EQ(machine.shell.opened, std::vector<std::string>(2, "C:\\Tools\\Parcelo\\index.html"));
     EXPECT_TRUE(machine.user.shown.empty());
     EXPECT_FALSE(form().ended());
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/option_group.h"
-#include "options/frmOpt_design.h"
 
 namespace parcelo {
 namespace {
@@ -30,22 +29,6 @@ TEST(OptionGroup, ArrowKeysRunThroughOptionButtonsThatFollowEachOther) {
         if (beginsKeyboardGroup(controls, i)) beginning.push_back(controls[i].name);
     // optB3 directly follows optB2; fraB separates optA1 from optA2, and txtB optB1 from optB2.
     EXPECT_EQ(beginning, (Names{"optA1", "fraB", "optB1", "txtB", "optA2", "optB2", "chkA"}));
-}
-
-TEST(OptionsDialogDesign, TheThreeOptionsFormOneGroupInTheFrameWithSendToSelected) {
-    EXPECT_EQ(otherOptionsOfGroup(frmOptDesign.controls, "optSend"), (Names{"optUpath", "optStart"}));
-    int selected = 0, tab = 0;
-    for (const ControlDesign& c : frmOptDesign.controls) {
-        EXPECT_EQ(c.tab, tab++) << c.name;
-        if (c.flags & control_flag::checked) {
-            ++selected;
-            EXPECT_EQ(c.name, "optSend");
-        }
-        if (c.kind == OptionButton || c.kind == TextBox || c.name == "cmdO") {
-            EXPECT_EQ(c.container, "fraDir") << c.name;
-        }
-    }
-    EXPECT_EQ(selected, 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "portable_machine.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -20,10 +21,10 @@ PortableMachine::PortableMachine()
     : root(freshFolder()),
       files({{'C', root / "C"}, {'D', root / "D"}}),
       shell(profile, programFolder),
-      ui(files),
-      shortcuts(files, codepage),
+      ui(faults),
+      shortcuts(faults, codepage),
       folders(files),
-      platform{files, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
+      platform{faults, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
     makeFolder(programFolder);
     makeFolder(sendTo());
     makeFolder(shell.specialFolderPath(csidlPrograms));
@@ -76,6 +77,20 @@ std::string names(const Snapshot& entries) {
     std::string text;
     for (const auto& entry : entries) text += entry.first + "; ";
     return text;
+}
+
+frmMain& PortableMachine::start() {
+    window = std::make_unique<frmMain>(platform, values);
+    window->start();
+    return *window;
+}
+
+std::vector<std::string> PortableMachine::entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(files.hostPath(folder)))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool PortableMachine::exists(const std::string& path) { return std::filesystem::exists(files.hostPath(path)); }

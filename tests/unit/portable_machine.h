@@ -2,9 +2,13 @@
 #include <filesystem>
 #include <map>
 #include <ostream>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "../shared/faulty_file_system.h"
 #include "core/program_values.h"
+#include "mainwindow/frmMain.h"
 #include "platform/platform.h"
 #include "platform/portable/codepage_portable.h"
 #include "platform/portable/file_system_portable.h"
@@ -47,11 +51,18 @@ public:
     std::map<std::string, std::string> snapshot();
     // The name a path has in a snapshot.
     std::string snapshotName(const std::string& path) const;
+    // Starts the program anew: a new main window over `values`.
+    frmMain& start();
+    MemoryForm& mainForm() { return *ui.form("frmMain"); }
+    // The names in a folder, sorted.
+    std::vector<std::string> entries(const std::string& folder);
     std::string sendTo() { return shell.specialFolderPath(csidlSendTo); }
     std::string dataIni() const { return std::string(programFolder) + "\\Data.ini"; }
 
     std::filesystem::path root;
     PortableFileSystem files;
+    // The file system as the program sees it, with faults to inject.
+    FaultyFileSystem faults{files};
     PortableShell shell;
     PortableCodepage codepage;
     ScriptedUser user;
@@ -61,6 +72,7 @@ public:
     PortableShellFolder folders;
     Platform platform;
     ProgramValues values;
+    std::unique_ptr<frmMain> window;
 };
 
 using Snapshot = std::map<std::string, std::string>;

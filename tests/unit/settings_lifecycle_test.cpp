@@ -1,121 +1,153 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/frmMain.h"
 #include "portable_machine.h"
 
+// Data.ini from a first run to later ones, bad files included: each start opens the window silently,
+// and each exit loses nothing and writes nowhere else.
 namespace parcelo {
 namespace {
 
+using namespace frmMainNames;
+
+using test::PortableMachine;
+using Arrange = std::function<void(PortableMachine&)>;
+
+const std::string cannotSave = "設定を保存できませんでした。\n";
 std::string number(Twips t) { return std::to_string(static_cast<long>(t)); }
 
-// Data.ini as it must look for a window at `outer`.
-std::string expectedRecord(const std::string& target, const std::string& user, const TwipsRect& outer, int state,
-                           int quit) {
-    return "\"" + target + "\",\"" + user + "\"," + number(outer.width) + "," + number(outer.height) + "," +
-           number(outer.top) + "," + number(outer.left) + "," + std::to_string(state) + "," + std::to_string(quit) +
-           "\r\n";
-}
-
-class SettingsLifecycle : public testing::Test {
-protected:
-    // One run of the program up to its window on the screen.
-    MemoryForm& start() {
-        window = std::make_unique<frmMain>(machine.platform, machine.values);
-        window->start();
-        return *machine.ui.form("frmMain");
+TEST(SettingsLifecycle, FirstRunTakesSendToAndItsExitWritesTheRecordInTheCodepageEvenMinimised) {
+    for (const bool minimise : {false, true}) {
+        PortableMachine machine;
+        const std::string sendTo = "C:\\Users\\花子\\SendTo";
+        machine.shell.specialFolders[csidlSendTo] = sendTo;
+        machine.makeFolder(sendTo);
+        machine.start();
+        MemoryForm& form = machine.mainForm();
+        EXPECT_EQ(machine.values.TargetPath, sendTo);
+        EXPECT_EQ(form.clientRect(), (TwipsRect{0, 0, 7200, 6045}));
+        // The drive's change moves the list to the drive first, then the list and the view come to Send To.
+        EXPECT_EQ(form.log, (std::vector<std::string>{"driDri drive c:", "dirDir path c:\\", "webMain navigate c:\\",
+                                                      "dirDir path " + sendTo, "webMain navigate " + sendTo,
+                                                      "webMain navigate " + sendTo}));
+        EXPECT_TRUE(form.shown);
+        EXPECT_FALSE(machine.exists(machine.dataIni())) << "nothing is written before the first exit";
+        const TwipsRect outer = form.outerRect();
+        if (minimise) form.setState(WindowState::Minimized);
+        form.unload();
+        EXPECT_TRUE(form.ended());
+        EXPECT_EQ(machine.readBytes(machine.dataIni()), "\"C:\\Users\\\x89\xD4\x8Eq\\SendTo\",\"\"," +
+                                                            number(outer.width) + "," + number(outer.height) + "," +
+                                                            number(outer.top) + "," + number(outer.left) + ",0,0\r\n");
     }
-
-    test::PortableMachine machine;
-    std::unique_ptr<frmMain> window;
-};
-
-TEST_F(SettingsLifecycle, FirstRunTakesSendToAndKeepsTheDesignedPlace) {
-    MemoryForm& form = start();
-    EXPECT_EQ(machine.values.TargetPath, machine.sendTo());
-    EXPECT_EQ(machine.values.UserPath, "");
-    EXPECT_EQ(machine.values.QuitAfterSend, 0);
-    EXPECT_EQ(form.clientRect(), (TwipsRect{0, 0, 7200, 6045}));
-    EXPECT_EQ(form.folderList("dirDir").path(), machine.sendTo());
-    // The drive's change moves the list to the drive first, then the list and the view come to Send To.
-    EXPECT_EQ(form.log, (std::vector<std::string>{"driDri drive c:", "dirDir path c:\\", "webMain navigate c:\\",
-                                                  "dirDir path " + machine.sendTo(), "webMain navigate " + machine.sendTo(),
-                                                  "webMain navigate " + machine.sendTo()}));
-    EXPECT_TRUE(form.shown);
-    EXPECT_FALSE(machine.exists(machine.dataIni())) << "nothing is written before the first exit";
 }
 
-TEST_F(SettingsLifecycle, FirstExitWritesTheOneLineRecordInTheCodepage) {
-    machine.shell.specialFolders[csidlSendTo] = "C:\\Users\\花子\\SendTo";
-    machine.makeFolder("C:\\Users\\花子\\SendTo");
-    MemoryForm& form = start();
-    const TwipsRect outer = form.outerRect();
-    form.unload();
-    EXPECT_TRUE(form.ended());
-    EXPECT_EQ(machine.readBytes(machine.dataIni()),
-              expectedRecord("C:\\Users\\\x89\xD4\x8Eq\\SendTo", "", outer, 0, 0));
+Arrange dataIni(const std::string& bytes) {
+    return [bytes](PortableMachine& m) { m.writeBytes(m.dataIni(), bytes); };
 }
 
-TEST_F(SettingsLifecycle, SecondStartReadsTheRecordBackAndAppliesIt) {
-    machine.makeFolder("D:\\送る先");
-    machine.writeBytes(machine.dataIni(), "\"D:\\\x91\x97\x82\xE9\x90\xE6\",\"E:\\u\",8100,6600,1500,2250,0,1\r\n");
-    MemoryForm& form = start();
-    EXPECT_EQ(machine.values.TargetPath, "D:\\送る先");
-    EXPECT_EQ(machine.values.UserPath, "E:\\u");
-    EXPECT_EQ(machine.values.QuitAfterSend, 1);
-    EXPECT_EQ(form.outerRect(), (TwipsRect{2250, 1500, 8100, 6600}));
-    EXPECT_EQ(form.folderList("dirDir").path(), "D:\\送る先");
-    form.unload();
-    EXPECT_EQ(machine.readBytes(machine.dataIni()),
-              "\"D:\\\x91\x97\x82\xE9\x90\xE6\",\"E:\\u\",8100,6600,1500,2250,0,1\r\n");
+Arrange marked(bool hidden, bool system, bool readOnly) {
+    return [=](PortableMachine& m) {
+        m.writeBytes(m.dataIni(), "\"D:\\\",\"\",8100,6600,1500,2250,0,1\r\n");
+        m.files.mark(m.dataIni(), hidden, system, readOnly);
+    };
 }
 
-TEST_F(SettingsLifecycle, StateTwoOpensMaximisedAndFieldsThreeToSixDoNothing) {
-    machine.writeBytes(machine.dataIni(), "\"C:\\\",\"\",100,100,100,100,2,0\r\n");
-    MemoryForm& form = start();
-    EXPECT_EQ(form.state(), WindowState::Maximized);
-    EXPECT_NE(form.restoredOuterRect(), (TwipsRect{100, 100, 100, 100}));
+const std::string sendTo = "C:\\Users\\hanako\\AppData\\Roaming\\Microsoft\\Windows\\SendTo";
+const std::string megabyte(1 << 20, 'x');
+const std::string deepTarget = "D:" + [] {
+    std::string s;
+    for (int i = 0; i < 27; ++i) s += "\\folder-10";  // a path of more than 260 characters
+    return s;
+}();
+const TwipsRect saved{2250, 1500, 8100, 6600};
+const std::string same = "<same>", told = "<told>";
+
+TEST(SettingsLifecycle, ALaterStartAppliesWhatItCanReadAndItsExitKeepsOrWritesIt) {
+    const struct {
+        const char* what;
+        Arrange arrange;
+        std::optional<std::string> target;  // nothing: not checked
+        int quit;
+        std::optional<TwipsRect> outer;  // nothing: not checked
+        // Data.ini after the exit: the same bytes, kept and the user told why (the reason follows
+        // "<told>"), any line that reads back what this run had (empty), or these bytes.
+        std::string written;
+        bool minimise = false;
+    } cases[] = {
+        {"in the code page", dataIni("\"D:\\\x91\x97\x82\xE9\x90\xE6\",\"E:\\u\",8100,6600,1500,2250,0,1\r\n"),
+         "D:\\送る先", 1, saved, same},
+        {"outside the code page", dataIni("\xEF\xBB\xBF\"D:\\naïve\",\"\",8100,6600,1500,2250,0,0\r\n"), "D:\\naïve",
+         0, saved, same},
+        {"closed minimised", dataIni("\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n"), "C:\\", 1, saved, same, true},
+        // A placement of 0 by 0 is grown to the minimum height and the strip's width.
+        {"cut after the folders", dataIni("\"C:\\\",\"C:\\u\"\r\n"), "C:\\", 0, TwipsRect{0, 0, 7335, 3000},
+         "\"C:\\\",\"C:\\u\",7335,3000,0,0,0,0\r\n"},
+        {"a folder", [](PortableMachine& m) { m.makeFolder(m.dataIni()); }, sendTo, 0, {}, told + "アクセスが拒否されました: "},
+        {"hidden", marked(true, false, false), sendTo, 0, {}, told + "隠しファイルかシステム ファイルです: "},
+        {"system", marked(false, true, false), sendTo, 0, {}, told + "隠しファイルかシステム ファイルです: "},
+        {"read-only", marked(false, false, true), "D:\\", 1, saved, told + "読み取り専用です: "},
+        {"empty", dataIni(""), "", 0, {}, ""},
+        {"binary", dataIni(std::string("\0\x01\x02\xFF\xFE\x80", 6)), std::nullopt, 0, {}, ""},
+        {"a megabyte long", dataIni("\"C:\\" + megabyte + "\",\"\",8100,6600,1500,2250,0,1\r\n"), "C:\\" + megabyte, 1,
+         saved, ""},
+        {"cut in the middle of a character", dataIni("\"C:\\\x91"), "C:\\\xEF\xBF\xBD", 0, {}, ""},
+        {"target on a missing drive", dataIni("\"Q:\\gone\",\"\",8100,6600,1500,2250,0,0\r\n"), "Q:\\gone", 0, saved,
+         same},
+        {"target of more than 260 characters", dataIni("\"" + deepTarget + "\",\"\",8100,6600,1500,2250,0,0\r\n"),
+         deepTarget, 0, saved, same},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PortableMachine machine;
+        for (const std::string folder : {"D:\\送る先", "D:\\naïve", deepTarget.c_str()}) machine.makeFolder(folder);
+        c.arrange(machine);
+        machine.start();
+        MemoryForm& form = machine.mainForm();
+        EXPECT_TRUE(form.shown);
+        EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{});
+        if (c.target) {
+            EXPECT_EQ(machine.values.TargetPath, *c.target);
+            if (machine.files.attributes(*c.target).directory) {
+                EXPECT_EQ(form.folderList(dirDir).path(), *c.target);
+            }
+        }
+        EXPECT_EQ(machine.values.QuitAfterSend, c.quit);
+        if (c.outer) {
+            EXPECT_EQ(form.outerRect(), *c.outer);
+        }
+
+        const test::Snapshot snapshot = machine.snapshot();
+        const std::string file = machine.snapshotName(machine.dataIni());
+        if (c.minimise) form.setState(WindowState::Minimized);
+        form.unload();
+        EXPECT_TRUE(form.ended());
+        const test::Snapshot changed = test::changes(snapshot, machine.snapshot());
+        if (c.written.starts_with(told)) {
+            EXPECT_TRUE(changed.empty()) << test::names(changed);
+            const std::string why = c.written.substr(told.size()) + machine.dataIni();
+            EXPECT_EQ(machine.user.shown,
+                      (std::vector<ShownBox>{{cannotSave + machine.dataIni() + "\n\n" + why, "Parcelo", 0x10}}));
+            continue;
+        }
+        EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{});
+        for (const auto& [name, content] : changed) EXPECT_EQ(name, file);
+        if (!c.written.empty()) {
+            EXPECT_EQ(machine.readBytes(machine.dataIni()), c.written == same ? snapshot.at(file) : c.written);
+        }
+        // The next start reads back what this one had.
+        const ProgramValues had = machine.values;
+        machine.values = {};
+        machine.start();
+        EXPECT_EQ(machine.values.TargetPath, had.TargetPath);
+        EXPECT_EQ(machine.values.UserPath, had.UserPath);
+        EXPECT_EQ(machine.values.QuitAfterSend, had.QuitAfterSend);
+    }
 }
 
-TEST_F(SettingsLifecycle, AShortRecordGivesTheSmallestWindowAtTheOrigin) {
-    machine.writeBytes(machine.dataIni(), "\"C:\\\",\"C:\\u\"\r\n");
-    MemoryForm& form = start();
-    EXPECT_EQ(machine.values.TargetPath, "C:\\");
-    EXPECT_EQ(machine.values.UserPath, "C:\\u");
-    EXPECT_EQ(machine.values.QuitAfterSend, 0);
-    // Its placement of 0 by 0 is grown to the minimum height and the strip's width.
-    EXPECT_EQ(form.outerRect(), (TwipsRect{0, 0, 7335, 3000}));
-}
-
-TEST_F(SettingsLifecycle, ClosingWhileMinimisedSavesTheRestoredPlacement) {
-    machine.writeBytes(machine.dataIni(), "\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n");
-    MemoryForm& form = start();
-    form.setState(WindowState::Minimized);
-    form.unload();
-    EXPECT_TRUE(form.ended());
-    EXPECT_EQ(machine.readBytes(machine.dataIni()), "\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n");
-}
-
-TEST_F(SettingsLifecycle, ClosingMinimisedWithoutAnEarlierFileStillWritesIt) {
-    MemoryForm& form = start();
-    const TwipsRect outer = form.outerRect();
-    form.setState(WindowState::Minimized);
-    form.unload();
-    EXPECT_EQ(machine.readBytes(machine.dataIni()), expectedRecord(machine.sendTo(), "", outer, 0, 0));
-}
-
-TEST_F(SettingsLifecycle, APathOutsideTheCodepageIsSavedAsUtf8AndReadBack) {
-    machine.makeFolder("D:\\naïve");
-    machine.writeBytes(machine.dataIni(), "\xEF\xBB\xBF\"D:\\naïve\",\"\",8100,6600,1500,2250,0,0\r\n");
-    MemoryForm& form = start();
-    EXPECT_EQ(machine.values.TargetPath, "D:\\naïve");
-    form.unload();
-    EXPECT_EQ(machine.readBytes(machine.dataIni()), "\xEF\xBB\xBF\"D:\\naïve\",\"\",8100,6600,1500,2250,0,0\r\n");
-}
-
-TEST_F(SettingsLifecycle, AnUnwritableProgramFolderSendsTheFileToApplicationData) {
-    machine.files.mark(test::PortableMachine::programFolder, false, false, true);
-    MemoryForm& form = start();
-    form.unload();
+TEST(SettingsLifecycle, AnUnwritableProgramFolderSendsTheFileToApplicationDataUnlessItHasItsOwn) {
+    PortableMachine machine;
+    machine.files.mark(PortableMachine::programFolder, false, false, true);
+    machine.start().onEvent(cmdEx, Event::Click);
     const std::string fallback = machine.shell.applicationDataFolder() + "\\Parcelo\\Data.ini";
     EXPECT_FALSE(machine.exists(machine.dataIni()));
     ASSERT_TRUE(machine.exists(fallback));
@@ -123,40 +155,39 @@ TEST_F(SettingsLifecycle, AnUnwritableProgramFolderSendsTheFileToApplicationData
 
     machine.values = {};
     machine.writeBytes(fallback, "\"D:\\\",\"\",8100,6600,1500,2250,0,1\r\n");
-    start();
+    machine.start();
     EXPECT_EQ(machine.values.TargetPath, "D:\\");
     EXPECT_EQ(machine.values.QuitAfterSend, 1);
-}
 
-TEST_F(SettingsLifecycle, AnUnwritableProgramFolderWithItsOwnFileKeepsItAndSaysSo) {
     // Written to the application-data folder, the settings would hide behind this file for good.
     const std::string old = "\"C:\\\",\"\",8100,6600,1500,2250,0,1\r\n";
+    std::filesystem::remove_all(machine.files.hostPath(machine.shell.applicationDataFolder() + "\\Parcelo"));
     machine.writeBytes(machine.dataIni(), old);
-    machine.files.mark(test::PortableMachine::programFolder, false, false, true);
-    MemoryForm& form = start();
-    form.moveOuter({0, 0, 9000, 9000});
-    form.unload();
+    machine.start();
+    machine.mainForm().moveOuter({0, 0, 9000, 9000});
+    machine.mainForm().unload();
     EXPECT_EQ(machine.readBytes(machine.dataIni()), old);
     EXPECT_FALSE(machine.exists(machine.shell.applicationDataFolder() + "\\Parcelo"));
     ASSERT_EQ(machine.user.shown.size(), 1u);
-    EXPECT_EQ(machine.user.shown[0].text.rfind("設定を保存できませんでした。\n" + machine.dataIni() + "\n", 0), 0u);
+    EXPECT_EQ(machine.user.shown[0].text.rfind(cannotSave + machine.dataIni() + "\n", 0), 0u);
 }
 
-TEST_F(SettingsLifecycle, AMissingSendToAtTheFirstRunIsReportedAndTheWindowOpens) {
-    std::filesystem::remove_all(machine.files.hostPath(machine.sendTo()));
-    MemoryForm& form = start();
-    EXPECT_EQ(machine.user.shown.size(), 1u);
-    EXPECT_TRUE(form.shown);
-    EXPECT_FALSE(form.ended());
-}
-
-TEST_F(SettingsLifecycle, AMissingTargetWithSettingsReadIsSkippedSilently) {
+TEST(SettingsLifecycle, AMissingFolderIsReportedAtTheFirstRunAndSkippedSilentlyWithSettings) {
+    PortableMachine machine;
     machine.writeBytes(machine.dataIni(), "\"D:\\gone\",\"\",8100,6600,1500,2250,0,0\r\n");
-    MemoryForm& form = start();
+    machine.start();
     EXPECT_TRUE(machine.user.shown.empty());
-    EXPECT_TRUE(form.shown);
-    EXPECT_EQ(form.driveList("driDri").drive(), "d:");
-    EXPECT_EQ(form.folderList("dirDir").path(), "d:\\") << "the drive's change moved the list; the folder failed";
+    EXPECT_TRUE(machine.mainForm().shown);
+    EXPECT_EQ(machine.mainForm().driveList(driDri).drive(), "d:");
+    EXPECT_EQ(machine.mainForm().folderList(dirDir).path(), "d:\\") << "the drive's change moved the list";
+    EXPECT_EQ(machine.mainForm().log.back(), "webMain navigate d:\\") << "the view shows the list's folder";
+
+    PortableMachine first;
+    std::filesystem::remove_all(first.files.hostPath(first.sendTo()));
+    first.start();
+    EXPECT_EQ(first.user.shown.size(), 1u);
+    EXPECT_TRUE(first.mainForm().shown);
+    EXPECT_FALSE(first.mainForm().ended());
 }
 
 }  // namespace

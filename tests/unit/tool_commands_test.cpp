@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "lnkinfo.h"
+#include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
 #include "platform/portable/lnk_reader.h"
 #include "portable_machine.h"
 
 namespace parcelo {
 namespace {
+
+using namespace frmItemsNames;
 
 const std::string self = "C:\\Tools\\Parcelo\\Parcelo.exe";
 const ShownBox done{"完了", "Parcelo", 0};
@@ -47,7 +50,7 @@ TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnce) {
 
 TEST_F(ToolCommands, RegisteringWithoutASendToFolderFails) {
     std::filesystem::remove_all(machine.files.hostPath(machine.sendTo()));
-    window.onEvent("mnuReg", Event::Click);
+    window.onEvent(frmMainNames::mnuReg, Event::Click);
     ASSERT_EQ(machine.user.shown.size(), 1u);  // the unreadable folder, reported
     EXPECT_TRUE(machine.user.shown[0].text.starts_with("エラーが発生しました。")) << machine.user.shown[0].text;
     EXPECT_FALSE(machine.exists(machine.sendTo()));
@@ -70,7 +73,7 @@ TEST_F(ToolCommands, DroppedFilesAndFoldersBecomeShortcutsInTheOrderDropped) {
 }
 
 TEST_F(ToolCommands, TheEntriesDialogRefreshesTheViewWhenItCloses) {
-    machine.ui.modalUser.push_back([](MemoryForm& form) { form.click("cmdClose"); });
+    machine.ui.modalUser.push_back([](MemoryForm& form) { form.click(cmdClose); });
     window.mnuItems_Click();
     EXPECT_FALSE(machine.ui.form("frmItems"));
     EXPECT_EQ(log(), std::vector<std::string>{"webMain refresh"});

@@ -43,12 +43,9 @@ PortableCodepage::PortableCodepage()
 
 PortableCodepage::~PortableCodepage() = default;
 
-std::optional<std::string> PortableCodepage::toAnsi(std::string_view utf8) {
+std::optional<std::string> PortableCodepage::convertToAnsi(std::string_view utf8) {
     std::string out;
-    const std::string_view original = utf8;
     if (!toAnsi_->convert(utf8, out)) return std::nullopt;
-    // A best-fit mapping (such as U+00A5 to 0x5C) does not come back as it went in.
-    if (fromAnsi(out) != original) return std::nullopt;
     return out;
 }
 

@@ -10,10 +10,11 @@ class PortableCodepage : public Codepage {
 public:
     PortableCodepage();
     ~PortableCodepage() override;
-    std::optional<std::string> toAnsi(std::string_view utf8) override;
     std::string fromAnsi(std::string_view ansi) override;
 
 private:
+    std::optional<std::string> convertToAnsi(std::string_view utf8) override;
+
     class Converter;
     // Opened once: opening a converter costs far more than a conversion.
     std::unique_ptr<Converter> toAnsi_, fromAnsi_;

@@ -1,10 +1,10 @@
 #include "platform/portable/file_system_portable.h"
 
-#include <algorithm>
 #include <cctype>
 #include <fstream>
 
 #include "core/drive_text.h"
+#include "core/windows_names.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
@@ -13,10 +13,6 @@ namespace {
 
 [[noreturn]] void fail(std::uint32_t code, const std::string& what, const std::string& path) {
     throw PlatformError(code, what + ": " + path);
-}
-
-[[noreturn]] void failInjected(const std::string& path) {
-    fail(error_code::diskFull, "ディスクに十分な空き領域がありません", path);
 }
 
 }  // namespace
@@ -31,11 +27,8 @@ fs::path PortableFileSystem::hostPath(const std::string& path) const {
 
     fs::path host = drive->second;
     for (const std::string& part : pathComponents(std::string_view(path).substr(2))) {
-        // Characters that Windows refuses in a name, though the host would take them.
-        const bool refused = std::any_of(part.begin(), part.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || std::string_view("<>:\"|?*").find(c) != std::string_view::npos;
-        });
-        if (refused) fail(error_code::invalidName, "名前が正しくありません", path);
+        // Windows refuses these names, though the host would take them.
+        if (hasRefusedCharacter(part)) fail(error_code::invalidName, "名前が正しくありません", path);
         host /= part;
     }
     return host;
@@ -56,14 +49,7 @@ void PortableFileSystem::requireWritableFolderOf(const fs::path& host) const {
     if (marksOf(host.parent_path()).readOnly) fail(error_code::accessDenied, "アクセスが拒否されました", host.string());
 }
 
-bool PortableFileSystem::injectedFault() { return ++operations_ == failAt_; }
-
 FileAttributes PortableFileSystem::attributes(const std::string& path) {
-    if (injectedFault()) return {};
-    return look(path);
-}
-
-FileAttributes PortableFileSystem::look(const std::string& path) const {
     fs::path host;
     try {
         host = hostPath(path);
@@ -78,7 +64,6 @@ FileAttributes PortableFileSystem::look(const std::string& path) const {
 }
 
 std::string PortableFileSystem::readFile(const std::string& path) {
-    if (injectedFault()) failInjected(path);
     const fs::path host = hostPath(path);
     std::error_code error;
     if (fs::is_directory(host, error)) fail(error_code::accessDenied, "アクセスが拒否されました", path);
@@ -88,23 +73,18 @@ std::string PortableFileSystem::readFile(const std::string& path) {
 }
 
 void PortableFileSystem::writeFile(const std::string& path, std::string_view bytes) {
-    const bool faulty = injectedFault();
     const fs::path host = hostPath(path);
     requireWritableFolderOf(host);
     std::error_code error;
     if (fs::is_directory(host, error) || marksOf(host).readOnly)
         fail(error_code::accessDenied, "アクセスが拒否されました", path);
     std::ofstream out(host, std::ios::binary | std::ios::trunc);
-    // A disk that fills up part-way leaves what fitted.
-    const std::string_view written = faulty ? bytes.substr(0, bytes.size() / 2) : bytes;
-    out.write(written.data(), static_cast<std::streamsize>(written.size()));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
-    if (faulty) failInjected(path);
     if (!out) fail(error_code::accessDenied, "書き込めません", path);
 }
 
 void PortableFileSystem::replaceFile(const std::string& from, const std::string& to) {
-    if (injectedFault()) failInjected(to);
     const fs::path source = hostPath(from), target = hostPath(to);
     requireWritableFolderOf(target);
     std::error_code error;
@@ -116,7 +96,6 @@ void PortableFileSystem::replaceFile(const std::string& from, const std::string&
 }
 
 void PortableFileSystem::removeFile(const std::string& path) {
-    if (injectedFault()) failInjected(path);
     const fs::path host = hostPath(path);
     std::error_code error;
     if (marksOf(host).readOnly) fail(error_code::accessDenied, "アクセスが拒否されました", path);
@@ -124,7 +103,6 @@ void PortableFileSystem::removeFile(const std::string& path) {
 }
 
 void PortableFileSystem::createDirectory(const std::string& path) {
-    if (injectedFault()) failInjected(path);
     const fs::path host = hostPath(path);
     requireWritableFolderOf(host);
     std::error_code error;
@@ -133,8 +111,7 @@ void PortableFileSystem::createDirectory(const std::string& path) {
 }
 
 bool PortableFileSystem::canCreateFilesIn(const std::string& folder) {
-    if (injectedFault()) return false;
-    const FileAttributes a = look(folder);
+    const FileAttributes a = attributes(folder);
     return a.exists && a.directory && !a.readOnly;
 }
 

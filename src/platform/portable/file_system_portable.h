@@ -25,12 +25,6 @@ public:
 
     void mark(const std::string& path, bool hidden, bool system, bool readOnly);
 
-    // Fault injection: the n-th file operation from now on (1: the next one) fails as it can on the
-    // system; 0 injects nothing. A failing query finds nothing or says no, a failing write leaves
-    // the first half of its bytes behind, the others throw PlatformError.
-    void failOperation(int n) { failAt_ = n == 0 ? 0 : operations_ + n; }
-    // The file operations made so far.
-    int operations() const { return operations_; }
     // The host path of a Windows path; throws PlatformError for a drive that is not mapped or a
     // name that Windows refuses.
     std::filesystem::path hostPath(const std::string& path) const;
@@ -40,15 +34,10 @@ private:
         bool hidden = false, system = false, readOnly = false;
     };
     Marks marksOf(const std::filesystem::path& host) const;
-    FileAttributes look(const std::string& path) const;
     void requireWritableFolderOf(const std::filesystem::path& host) const;
-    // Counts one operation; true when it is the one to fail.
-    bool injectedFault();
 
     std::map<char, std::filesystem::path> drives_;
     std::map<std::filesystem::path, Marks> marks_;
-    int operations_ = 0;
-    int failAt_ = 0;
 };
 
 }  // namespace parcelo

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/utf8.h"
+#include "core/windows_names.h"
+
 namespace parcelo {
 namespace {
 
@@ -41,42 +44,10 @@ private:
     std::string data_;
 };
 
-std::u16string toUtf16(const std::string& utf8) {
-    std::u16string out;
-    for (size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        std::uint32_t code = length == 1 ? c : length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
-        for (size_t k = 1; k < length && i + k < utf8.size(); ++k)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += length;
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (code >> 10));
-            out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(code);
-        }
-    }
-    return out;
-}
-
-std::vector<std::string> componentsAfterRoot(const std::string& path) {
-    std::vector<std::string> parts;
-    size_t start = 3;  // past "C:\"
-    while (start < path.size()) {
-        size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
-        if (end > start) parts.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
-
 // The 8-bit name of an item: its ASCII characters, "_" for the others.
 std::string asciiName(const std::string& name) {
     std::string out;
-    for (char16_t c : toUtf16(name)) out += c < 0x80 ? static_cast<char>(c) : '_';
+    for (char16_t c : utf16Of(name)) out += c < 0x80 ? static_cast<char>(c) : '_';
     return out;
 }
 
@@ -92,7 +63,7 @@ std::string fileItem(const std::string& name, bool folder) {
     item.ansiz(asciiName(name));
     if (item.size() % 2) item.u8(0);
     const size_t extension = item.size();
-    const std::u16string longName = toUtf16(name);
+    const std::u16string longName = utf16Of(name);
     item.u16(static_cast<unsigned>(2 + 2 + 4 + 4 + 4 + 2 + 2 + 2 * (longName.size() + 1) + 2));
     item.u16(3);  // extension version
     item.u32(0xBEEF0004);
@@ -121,8 +92,9 @@ std::string idList(const std::string& path, bool folder) {
     list.raw(drive);
     list.zeros(22 - drive.size());
 
-    const std::vector<std::string> parts = componentsAfterRoot(path);
-    for (size_t i = 0; i < parts.size(); ++i) list.raw(fileItem(parts[i], folder || i + 1 < parts.size()));
+    // The names after "C:\".
+    const std::vector<std::string_view> parts = pathParts(path.size() > 3 ? std::string_view(path).substr(3) : "");
+    for (size_t i = 0; i < parts.size(); ++i) list.raw(fileItem(std::string(parts[i]), folder || i + 1 < parts.size()));
     list.u16(0);
     return list.str();
 }
@@ -138,7 +110,7 @@ std::string linkInfo(const std::string& path, const std::string& ansiPath) {
     const std::uint32_t basePath = headerSize + volumeIdSize;
     const std::uint32_t suffix = basePath + static_cast<std::uint32_t>(ansiPath.size()) + 1;
     const std::uint32_t basePathUnicode = suffix + 1;
-    const std::u16string wide = toUtf16(path);
+    const std::u16string wide = utf16Of(path);
     const std::uint32_t suffixUnicode = basePathUnicode + static_cast<std::uint32_t>(2 * (wide.size() + 1));
     info.u32(basePath);
     info.u32(0);  // no network location
@@ -181,7 +153,7 @@ std::string shellLinkBytes(const std::string& targetPath, const std::string& ans
     link.raw(items);
     link.raw(linkInfo(targetPath, ansiPath));
     if (!arguments.empty()) {
-        const std::u16string wide = toUtf16(arguments);
+        const std::u16string wide = utf16Of(arguments);
         link.u16(static_cast<unsigned>(wide.size()));
         link.utf16(wide);
     }

@@ -19,12 +19,10 @@ void MemoryControl::record(const std::string& action) { form_.log.push_back(std:
 
 void MemoryControl::setChecked(bool checked) {
     if (checked == checked_) return;
-    if (design_.kind == ControlKind::OptionButton && checked)
-        for (std::string_view other : otherOptionsOfGroup(form_.design().controls, design_.name))
-            form_.memoryControl(other).checked_ = false;
+    const bool click = applyCheck(form_.design().controls, design_, checked,
+                                  [&](std::string_view other) { form_.memoryControl(other).checked_ = false; });
     checked_ = checked;
-    // An option button reports being selected, not being cleared.
-    if (checked || design_.kind == ControlKind::CheckBox) events_.onEvent(design_.name, Event::Click);
+    if (click) events_.onEvent(design_.name, Event::Click);
 }
 
 // Picking the drive already shown is no change, as in the list on the screen.
@@ -94,6 +92,11 @@ void MemoryForm::drop(const std::vector<std::string>& paths) {
     events_.onEvent(formSource, Event::Drop);
 }
 
+void MemoryForm::doubleClick(std::string_view name) {
+    memoryControl(name);  // only a control of the window can be double-clicked
+    events_.onEvent(name, Event::DblClick);
+}
+
 void MemoryForm::showModal() {
     shown = visible_ = true;
     ++modalShows;
@@ -112,16 +115,23 @@ void MemoryForm::unload() {
 
 MemoryControl& MemoryForm::memoryControl(std::string_view name) {
     const auto found = controls_.find(name);
-    if (found == controls_.end()) throw std::logic_error("no control " + std::string(name));
+    // Asking for a control the window does not have is a fault of the program, not of the system.
+    if (found == controls_.end())
+        throw std::logic_error("no control " + std::string(name) + " in " + std::string(design_.name));
     return *found->second;
 }
 
-MemoryControl& MemoryForm::ofKind(std::string_view name, ControlKind kind, ControlKind orKind) {
-    MemoryControl& control = memoryControl(name);
-    const auto design = std::find_if(design_.controls.begin(), design_.controls.end(),
-                                     [&](const ControlDesign& c) { return c.name == name; });
-    if (design->kind != kind && design->kind != orKind) throw std::logic_error(std::string(name) + " is of another kind");
-    return control;
+MemoryControl& MemoryForm::ofKind(std::string_view name, ControlKind kind) {
+    MemoryControl& c = memoryControl(name);
+    if (c.kind() != kind) throw std::logic_error(std::string(name) + " is a control of another kind");
+    return c;
+}
+
+Toggle& MemoryForm::toggle(std::string_view name) {
+    MemoryControl& c = memoryControl(name);
+    if (c.kind() != ControlKind::CheckBox && c.kind() != ControlKind::OptionButton)
+        throw std::logic_error(std::string(name) + " is neither a check box nor an option button");
+    return c;
 }
 
 void MemoryForm::pressTab(bool forward) {

@@ -60,6 +60,7 @@ public:
     // A drive picked by the user in the list; one that cannot be read is refused, as on the screen,
     // where the refusal is reported and the list goes back to its drive.
     void choose(const std::string& drive);
+    ControlKind kind() const { return design_.kind; }
 
 private:
     void record(const std::string& action);
@@ -89,13 +90,13 @@ public:
     MemoryForm& operator=(const MemoryForm&) = delete;
 
     MemoryControl& memoryControl(std::string_view name);
+    // Every kind has a text, an enabled state and a place; the cast picks one of its equal Control bases.
     Control& control(std::string_view name) override { return static_cast<DriveList&>(memoryControl(name)); }
+    // A control asked for as a kind it is not is a fault of the program, as on the screen.
     DriveList& driveList(std::string_view name) override { return ofKind(name, ControlKind::DriveList); }
     FolderList& folderList(std::string_view name) override { return ofKind(name, ControlKind::FolderList); }
     FolderView& folderView(std::string_view name) override { return ofKind(name, ControlKind::FolderView); }
-    Toggle& toggle(std::string_view name) override {
-        return ofKind(name, ControlKind::OptionButton, ControlKind::CheckBox);
-    }
+    Toggle& toggle(std::string_view name) override;
     ReportList& reportList(std::string_view name) override { return ofKind(name, ControlKind::ReportList); }
     const FormDesign& design() const { return design_; }
 
@@ -106,7 +107,7 @@ public:
     // What a person's click does: a button raises Click, a check box turns over, an option button
     // is selected.
     void click(std::string_view name);
-    void doubleClick(std::string_view name) { events_.onEvent(name, Event::DblClick); }
+    void doubleClick(std::string_view name);
     void drop(const std::vector<std::string>& paths);
     std::vector<std::string> droppedPaths() const override { return dropped_; }
 
@@ -138,9 +139,7 @@ public:
 
 private:
     friend class MemoryUi;
-    // Asking for a control as what it is not is a programming error, as on the screen.
-    MemoryControl& ofKind(std::string_view name, ControlKind kind, ControlKind orKind);
-    MemoryControl& ofKind(std::string_view name, ControlKind kind) { return ofKind(name, kind, kind); }
+    MemoryControl& ofKind(std::string_view name, ControlKind kind);
 
     const FormDesign& design_;
     FormEvents& events_;

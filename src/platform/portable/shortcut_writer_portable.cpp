@@ -1,5 +1,8 @@
 #include "platform/portable/shortcut_writer_portable.h"
 
+#include <algorithm>
+
+#include "core/utf8.h"
 #include "platform/portable/lnk_file.h"
 
 namespace parcelo {
@@ -11,8 +14,7 @@ void PortableShortcutWriter::write(const std::string& file, const std::string& t
     const std::optional<std::string> whole = codepage_.toAnsi(target);
     std::string ansi = whole.value_or("");
     for (size_t i = 0; !whole && i < target.size();) {
-        size_t length = 1;
-        while (i + length < target.size() && (static_cast<unsigned char>(target[i + length]) & 0xC0) == 0x80) ++length;
+        const size_t length = std::max<size_t>(1, utf8SequenceLength(std::string_view(target).substr(i)));
         ansi += codepage_.toAnsi(target.substr(i, length)).value_or("?");
         i += length;
     }

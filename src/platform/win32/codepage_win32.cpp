@@ -4,7 +4,7 @@
 
 namespace parcelo::win32 {
 
-std::optional<std::string> Win32Codepage::toAnsi(std::string_view utf8) {
+std::optional<std::string> Win32Codepage::convertToAnsi(std::string_view utf8) {
     const std::wstring text = widen(utf8);
     if (text.empty()) return std::string();
     BOOL usedDefault = FALSE;
@@ -14,8 +14,6 @@ std::optional<std::string> Win32Codepage::toAnsi(std::string_view utf8) {
     std::string out(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), out.data(), length,
                         nullptr, nullptr);
-    // Only an exact counterpart counts.
-    if (fromAnsi(out) != utf8) return std::nullopt;
     return out;
 }
 

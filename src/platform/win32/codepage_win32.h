@@ -5,8 +5,10 @@ namespace parcelo::win32 {
 
 class Win32Codepage : public Codepage {
 public:
-    std::optional<std::string> toAnsi(std::string_view utf8) override;
     std::string fromAnsi(std::string_view ansi) override;
+
+private:
+    std::optional<std::string> convertToAnsi(std::string_view utf8) override;
 };
 
 }  // namespace parcelo::win32

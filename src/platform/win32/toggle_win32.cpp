@@ -20,13 +20,11 @@ void Win32Toggle::showChecked(bool checked) { SendMessageW(hwnd_, BM_SETCHECK, c
 
 void Win32Toggle::setChecked(bool checked) {
     if (checked == this->checked()) return;
-    const bool option = design_.kind == ControlKind::OptionButton;
-    if (option && checked)
-        for (std::string_view other : otherOptionsOfGroup(form_.design().controls, design_.name))
-            dynamic_cast<Win32Toggle&>(form_.toggle(other)).showChecked(false);
+    const bool click = applyCheck(form_.design().controls, design_, checked, [&](std::string_view other) {
+        dynamic_cast<Win32Toggle&>(form_.toggle(other)).showChecked(false);
+    });
     showChecked(checked);
-    // An option button reports being selected, not being cleared.
-    if (checked || !option) form_.raise(design_.name, Event::Click);
+    if (click) form_.raise(design_.name, Event::Click);
 }
 
 void Win32Toggle::onCommand(WORD notification) {

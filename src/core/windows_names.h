@@ -1,0 +1,18 @@
+#pragma once
+#include <string_view>
+#include <vector>
+
+namespace parcelo {
+
+// The names of a path between its separators ("\" and "/"), empty ones left out.
+std::vector<std::string_view> pathParts(std::string_view path);
+
+// Whether a name holds a character that Windows refuses in a file or folder name: a control
+// character or one of <>:"|?* (the separators are not names' characters either).
+bool hasRefusedCharacter(std::string_view name);
+
+// Whether the name is a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9), in any case and with any
+// extension: "nul.txt" is NUL.
+bool isDeviceName(std::string_view name);
+
+}  // namespace parcelo
