@@ -325,43 +325,37 @@ HWND requireChild(HWND window, const std::wstring& key) {
     throw Failure{L"no control " + key + L" in the window"};
 }
 
-// The target of a shortcut file, read as the shell reads it.
-std::wstring linkTarget(const std::wstring& path) {
-    using Microsoft::WRL::ComPtr;
+// A shortcut as the shell reads it, or a new one when no path is given.
+Microsoft::WRL::ComPtr<IShellLinkW> loadedLink(const std::wstring& path) {
+    Microsoft::WRL::ComPtr<IShellLinkW> link;
+    Microsoft::WRL::ComPtr<IPersistFile> file;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> file;
-    wchar_t target[32768] = {};
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
-        FAILED(link.As(&file)) || FAILED(file->Load(path.c_str(), STGM_READ)) ||
-        FAILED(link->GetPath(target, 32768, nullptr, SLGP_RAWPATH)))
+        FAILED(link.As(&file)) || (!path.empty() && FAILED(file->Load(path.c_str(), STGM_READ))))
+        throw Failure{L"cannot read the shortcut " + path};
+    return link;
+}
+
+std::wstring linkTarget(const std::wstring& path) {
+    wchar_t target[32768] = {};
+    if (FAILED(loadedLink(path)->GetPath(target, 32768, nullptr, SLGP_RAWPATH)))
         throw Failure{L"cannot read the shortcut " + path};
     return target;
 }
 
-// Writes a shortcut as the shell writes one.
-void makeLink(const std::wstring& path, const std::wstring& target, const std::wstring& arguments) {
-    using Microsoft::WRL::ComPtr;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
-        FAILED(link->SetPath(target.c_str())) || FAILED(link->SetArguments(arguments.c_str())) ||
-        FAILED(link.As(&file)) || FAILED(file->Save(path.c_str(), TRUE)))
-        throw Failure{L"cannot write the shortcut " + path};
+std::wstring linkArguments(const std::wstring& path) {
+    wchar_t arguments[32768] = {};
+    if (FAILED(loadedLink(path)->GetArguments(arguments, 32768))) throw Failure{L"cannot read the shortcut " + path};
+    return arguments;
 }
 
-std::wstring linkArguments(const std::wstring& path) {
-    using Microsoft::WRL::ComPtr;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> file;
-    wchar_t arguments[32768] = {};
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) ||
-        FAILED(link.As(&file)) || FAILED(file->Load(path.c_str(), STGM_READ)) ||
-        FAILED(link->GetArguments(arguments, 32768)))
-        throw Failure{L"cannot read the shortcut " + path};
-    return arguments;
+// Writes a shortcut as the shell writes one.
+void makeLink(const std::wstring& path, const std::wstring& target, const std::wstring& arguments) {
+    const auto link = loadedLink({});
+    Microsoft::WRL::ComPtr<IPersistFile> file;
+    if (FAILED(link->SetPath(target.c_str())) || FAILED(link->SetArguments(arguments.c_str())) ||
+        FAILED(link.As(&file)) || FAILED(file->Save(path.c_str(), TRUE)))
+        throw Failure{L"cannot write the shortcut " + path};
 }
 
 // A drag that the mouse carries onto a point and lets go there, as a person drags files from Explorer.
