@@ -34,6 +34,13 @@ std::string foldedPath(const std::string& path) {
     return out;
 }
 
+// "D:" of a drive path, "\\server\share" of a network one.
+std::string rootOf(const std::string& path) {
+    if (!path.starts_with("\\\\")) return path.substr(0, 2);
+    const size_t server = path.find('\\', 2);
+    return path.substr(0, server == std::string::npos ? path.size() : path.find('\\', server + 1));
+}
+
 void lookAtTarget(ShellFolder& shell, SendToEntry& entry) {
     entry.reach = shell.reach(entry.link->target);
     entry.reachPending = false;
@@ -64,8 +71,19 @@ std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string
     return entries;
 }
 
-void checkPendingTarget(ShellFolder& shell, SendToEntry& entry) {
-    if (entry.reachPending) lookAtTarget(shell, entry);
+void checkPendingTargets(ShellFolder& shell, std::vector<SendToEntry>& entries) {
+    std::vector<std::string> silent;  // the roots that did not answer
+    for (SendToEntry& entry : entries) {
+        if (!entry.reachPending) continue;
+        const std::string root = rootOf(entry.link->target);
+        if (std::any_of(silent.begin(), silent.end(), [&](const std::string& r) { return sameWindowsPath(r, root); })) {
+            entry.reach = Reach::NoAnswer;
+            entry.reachPending = false;
+            continue;
+        }
+        lookAtTarget(shell, entry);
+        if (entry.reach == Reach::NoAnswer) silent.push_back(root);
+    }
 }
 
 bool sameWindowsPath(const std::string& a, const std::string& b) { return foldedPath(a) == foldedPath(b); }

@@ -17,9 +17,11 @@ struct SendToEntry {
 };
 
 // Every entry of the folder. Targets that answer at once are looked at now; those on a drive or
-// share that may be slow are left pending, for checkPendingTarget.
+// share that may be slow are left pending, for checkPendingTargets.
 std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string& folder);
-void checkPendingTarget(ShellFolder& shell, SendToEntry& entry);
+// Looks at the pending targets. Once a drive or share has not answered, the other targets on it
+// are not waited for again.
+void checkPendingTargets(ShellFolder& shell, std::vector<SendToEntry>& entries);
 
 // Windows compares paths without regard to case; a trailing separator names the same folder.
 bool sameWindowsPath(const std::string& a, const std::string& b);

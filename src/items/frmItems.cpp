@@ -98,7 +98,7 @@ void frmItems::Form_Resize() {
 
 // Targets on drives that may be slow are looked at only now, with the list already on the screen.
 void frmItems::Form_Shown() {
-    for (SendToEntry& entry : entries_) checkPendingTarget(platform_.folders, entry);
+    checkPendingTargets(platform_.folders, entries_);
     showStates();
 }
 

@@ -77,20 +77,24 @@ TEST_F(SendToEntries, UnreadableShortcutIsNeverCalledBroken) {
     EXPECT_FALSE(isBroken(entries[1]));
 }
 
-TEST_F(SendToEntries, SlowTargetsAreLookedAtOnlyAfterTheListIsRead) {
+TEST_F(SendToEntries, SlowTargetsAreLookedAtOnlyAfterTheListIsReadAndASilentDriveOnlyOnce) {
     for (int i = 0; i < 500; ++i) link("net" + std::to_string(i), "D:\\Net\\tool.exe", std::to_string(i));
-    link("silent", "E:\\x.exe");
+    for (const char* name : {"silent1", "silent2", "silent3"}) link(name, std::string("E:\\") + name + ".exe");
+    link("share", "\\\\server\\share\\x.exe");
     shell.slowDrives.insert('E');
     shell.silentDrives = {'E'};
     read();
     EXPECT_EQ(shell.reaches, 0);
-    ASSERT_EQ(entries.size(), 501u);
+    ASSERT_EQ(entries.size(), 504u);
     EXPECT_EQ(stateText(entries, 0), "");
-    for (SendToEntry& entry : entries) checkPendingTarget(shell, entry);
-    EXPECT_EQ(shell.reaches, 501);
+    checkPendingTargets(shell, entries);
+    EXPECT_EQ(shell.reaches, 500 + 1 + 1);  // E: once, then no more waiting on it; the share once
     EXPECT_EQ(stateText(entries, 0), "");
-    EXPECT_EQ(stateText(entries, 500), "確認できません");
-    EXPECT_FALSE(isBroken(entries[500]));
+    EXPECT_EQ(stateText(entries, 500), "リンク切れ");  // the share, which answers
+    for (size_t i = 501; i < 504; ++i) {
+        EXPECT_EQ(stateText(entries, i), "確認できません") << entries[i].item.displayName;
+        EXPECT_FALSE(isBroken(entries[i]));
+    }
 }
 
 TEST_F(SendToEntries, HiddenMarkSurvivesRenameAndRecycleMovesIntoTheBin) {
