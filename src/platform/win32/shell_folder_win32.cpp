@@ -7,9 +7,7 @@
 #include <wrl/client.h>
 
 #include <algorithm>
-#include <chrono>
-#include <future>
-#include <thread>
+#include <memory>
 
 #include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
@@ -18,7 +16,7 @@ namespace parcelo::win32 {
 namespace {
 
 // How long a look at a target may take before its drive counts as not answering.
-constexpr auto patience = std::chrono::milliseconds(1500);
+constexpr DWORD patienceMs = 1500;
 
 struct FindCloser {
     void operator()(HANDLE find) const { FindClose(find); }
@@ -81,12 +79,23 @@ bool Win32ShellFolder::slowToReach(const std::string& path) {
 
 Reach Win32ShellFolder::reach(const std::string& path) {
     // A share that does not answer can hold the call for half a minute: look from a thread of its
-    // own and stop waiting after a moment; the thread ends by itself whenever the call returns.
-    auto answer = std::make_shared<std::promise<DWORD>>();
-    std::future<DWORD> attributes = answer->get_future();
-    std::thread([answer, wide = widen(path)] { answer->set_value(GetFileAttributesW(wide.c_str())); }).detach();
-    if (attributes.wait_for(patience) != std::future_status::ready) return Reach::NoAnswer;
-    return attributes.get() != INVALID_FILE_ATTRIBUTES ? Reach::Present : Reach::Missing;
+    // own and stop waiting after a moment. The look is shared, so the thread can finish it alone.
+    struct Look {
+        std::wstring path;
+        DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    };
+    const auto look = std::make_shared<Look>(Look{widen(path)});
+    const auto run = [](void* shared) -> DWORD {
+        const std::unique_ptr<std::shared_ptr<Look>> mine(static_cast<std::shared_ptr<Look>*>(shared));
+        (*mine)->attributes = GetFileAttributesW((*mine)->path.c_str());
+        return 0;
+    };
+    auto handedOver = std::make_unique<std::shared_ptr<Look>>(look);
+    const UniqueHandle thread(CreateThread(nullptr, 0, run, handedOver.get(), 0, nullptr));
+    if (!thread) throw lastError("確認 " + path);
+    handedOver.release();  // the thread's now
+    if (WaitForSingleObject(thread.get(), patienceMs) != WAIT_OBJECT_0) return Reach::NoAnswer;
+    return look->attributes != INVALID_FILE_ATTRIBUTES ? Reach::Present : Reach::Missing;
 }
 
 void Win32ShellFolder::setHidden(const std::string& path, bool hidden) {
