@@ -51,4 +51,32 @@ std::u16string utf16Of(std::string_view utf8) {
     return out;
 }
 
+std::string utf8Of(std::u16string_view utf16) {
+    std::string out;
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        char32_t code = utf16[i];
+        const bool high = code >= 0xD800 && code < 0xDC00;
+        if (high && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] < 0xE000)
+            code = 0x10000 + ((code - 0xD800) << 10) + (utf16[++i] - 0xDC00);
+        else if (code >= 0xD800 && code < 0xE000)
+            code = 0xFFFD;
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | code >> 6);
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | code >> 12);
+            out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | code >> 18);
+            out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}
+
 }  // namespace parcelo

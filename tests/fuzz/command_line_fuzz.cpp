@@ -7,35 +7,13 @@
 #include "core/command_line.h"
 #include "require.h"
 
-namespace {
-
-// One argument in quotes, so that the system's splitter gives it back: backslashes are doubled
-// only where a quote follows them.
-std::string quoted(const std::string& argument) {
-    std::string out = "\"";
-    size_t backslashes = 0;
-    for (const char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        out.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(2 * backslashes, '\\');
-    return out + '"';
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     using namespace parcelo;
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> arguments = splitArguments(argumentText(line));
 
     std::string text;
-    for (const std::string& argument : arguments) text += (text.empty() ? "" : " ") + quoted(argument);
+    for (const std::string& argument : arguments) text += (text.empty() ? "" : " ") + quoteArgument(argument);
     require(argumentText("\"C:\\Program Files\\Parcelo\\Parcelo.exe\" " + text) == text,
             "the program's own name is all that goes");
     require(splitArguments(text) == arguments, "quoted arguments split back into themselves");

@@ -2,6 +2,7 @@
 
 #include "../shared/cp932_cases.h"
 #include "core/text_file_encoding.h"
+#include "core/utf8.h"
 #include "platform/portable/codepage_portable.h"
 
 namespace parcelo {
@@ -59,6 +60,18 @@ TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplaced
     };
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(decodeSettingsText("\xEF\xBB\xBF" + bytes, codepage), text) << testing::PrintToString(bytes);
+}
+
+}  // namespace
+}  // namespace parcelo
+
+namespace parcelo {
+namespace {
+
+TEST(Utf16, ComesBackAsTheSameUtf8AndALoneSurrogateAsAReplacement) {
+    for (const std::string text : {"", "C:\\a b", "ｶﾀｶﾅ 送る", "𠀋野家 \xF0\x9F\x93\x81"})
+        EXPECT_EQ(utf8Of(utf16Of(text)), text);
+    EXPECT_EQ(utf8Of(u"a\xD800" "b\xDC00"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/utf8.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
@@ -21,46 +22,22 @@ public:
     explicit Reader(const std::string& bytes) : bytes_(bytes) {}
     std::uint32_t u16(size_t at) const { return byte(at) | byte(at + 1) << 8; }
     std::uint32_t u32(size_t at) const { return u16(at) | u16(at + 2) << 16; }
-    // NUL-terminated UTF-16 from `at`.
+    // NUL-terminated UTF-16 from `at`, as UTF-8.
     std::string utf16z(size_t at) const {
-        std::string out;
-        for (std::uint32_t c; (c = u16(at)) != 0; at += 2) out += utf8(c, at);
-        return out;
+        std::u16string units;
+        for (std::uint32_t c; (c = u16(at)) != 0; at += 2) units += static_cast<char16_t>(c);
+        return utf8Of(units);
     }
     std::string utf16(size_t at, size_t count) const {
-        std::string out;
-        for (const size_t end = at + 2 * count; at < end; at += 2) out += utf8(u16(at), at);
-        return out;
+        std::u16string units;
+        for (size_t i = 0; i < count; ++i) units += static_cast<char16_t>(u16(at + 2 * i));
+        return utf8Of(units);
     }
 
 private:
     std::uint32_t byte(size_t at) const {
         if (at >= bytes_.size()) notALink();
         return static_cast<unsigned char>(bytes_[at]);
-    }
-    // One UTF-16 unit at `at` (with its low surrogate, if it is a high one) as UTF-8.
-    std::string utf8(std::uint32_t c, size_t& at) const {
-        if (c >= 0xD800 && c < 0xDC00) {
-            at += 2;
-            c = 0x10000 + ((c - 0xD800) << 10) + (u16(at) - 0xDC00);
-        }
-        std::string out;
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | c >> 18);
-            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-        return out;
     }
 
     const std::string& bytes_;
