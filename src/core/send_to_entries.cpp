@@ -4,16 +4,13 @@
 
 #include "core/cascade_request.h"
 #include "core/command_line.h"
+#include "core/windows_names.h"
 
 namespace parcelo {
 namespace {
 
 bool endsWithLnk(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string extension = path.substr(path.size() - 4);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return extension == ".lnk";
+    return path.size() >= 4 && sameIgnoringCase(std::string_view(path).substr(path.size() - 4), ".lnk");
 }
 
 // ASCII letters and the full-width Latin ones (U+FF21-U+FF3A, U+FF41-U+FF5A) fold to one case.

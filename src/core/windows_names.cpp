@@ -34,4 +34,10 @@ bool isDeviceName(std::string_view name) {
            stem[3] <= '9';
 }
 
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::toupper(x) == std::toupper(y);
+    });
+}
+
 }  // namespace parcelo

@@ -15,4 +15,8 @@ bool hasRefusedCharacter(std::string_view name);
 // extension: "nul.txt" is NUL.
 bool isDeviceName(std::string_view name);
 
+// Whether two names are the same but for the case of their ASCII letters, as Windows compares
+// extensions and switches.
+bool sameIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace parcelo

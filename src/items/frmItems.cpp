@@ -16,18 +16,18 @@ namespace {
 using namespace frmItemsNames;
 
 constexpr Binding<frmItems> bindings[] = {
-    {formSource,  Event::Load,      &frmItems::Form_Load},
-    {formSource,  Event::Resize,    &frmItems::Form_Resize},
-    {formSource,  Event::Shown,     &frmItems::Form_Shown},
-    {lvwItems,  Event::ItemCheck, &frmItems::lvwItems_ItemCheck},
-    {lvwItems,  Event::Rename,    &frmItems::lvwItems_Rename},
-    {lvwItems,  Event::DeleteKey, &frmItems::cmdDel_Click},
-    {cmdDel,    Event::Click,     &frmItems::cmdDel_Click},
-    {cmdRen,    Event::Click,     &frmItems::cmdRen_Click},
-    {cmdBroken, Event::Click,     &frmItems::cmdBroken_Click},
-    {cmdClose,  Event::Click,     &frmItems::cmdClose_Click},
-    {lvwItems,  Event::Change,    &frmItems::lvwItems_Change},
-    {cmdSub,    Event::Click,     &frmItems::cmdSub_Click},
+    {formSource, Event::Load,     &frmItems::Form_Load},
+    {formSource, Event::Resize,   &frmItems::Form_Resize},
+    {formSource, Event::Shown,    &frmItems::Form_Shown},
+    {lvwItems,   Event::ItemCheck, &frmItems::lvwItems_ItemCheck},
+    {lvwItems,   Event::Rename,   &frmItems::lvwItems_Rename},
+    {lvwItems,   Event::DeleteKey, &frmItems::cmdDel_Click},
+    {cmdDel,     Event::Click,    &frmItems::cmdDel_Click},
+    {cmdRen,     Event::Click,    &frmItems::cmdRen_Click},
+    {cmdBroken,  Event::Click,    &frmItems::cmdBroken_Click},
+    {cmdClose,   Event::Click,    &frmItems::cmdClose_Click},
+    {lvwItems,   Event::Change,   &frmItems::lvwItems_Change},
+    {cmdSub,     Event::Click,    &frmItems::cmdSub_Click},
 };
 
 constexpr Twips margin = 120;
@@ -84,7 +84,7 @@ void frmItems::fail() { platform_.dialogs.messageBox("失敗", applicationTitle,
 // The list takes what the column of buttons on the right leaves; Close stays at the bottom.
 void frmItems::Form_Resize() {
     const TwipsRect client = form_->clientRect();
-    const Twips buttonWidth = frmItemsDesign.controls[1].rect.width;
+    const Twips buttonWidth = form_->control(cmdDel).rect().width;
     const Twips buttonLeft = std::max(client.width - margin - buttonWidth, margin);
     lvwItems().move({margin, margin, std::max<Twips>(buttonLeft - 2 * margin, 0), std::max<Twips>(client.height - 2 * margin, 0)});
     for (const ControlDesign& c : frmItemsDesign.controls) {

@@ -9,7 +9,7 @@ using namespace frmItemsNames;
 
 // Laid out again on every resize: the list takes what the button column leaves.
 constexpr ControlDesign controls[] = {
-    // name         kind        container caption                  left   top  width height tab
+    // name       kind        container caption                  left   top  width height tab
     {lvwItems,  ReportList, "",       "名前|リンク先|状態",     { 120,  120, 7185, 5160}, 0},
     {cmdDel,    Button,     "",       "削除(&D)",               {7425,  120, 2055,  375}, 1},
     {cmdRen,    Button,     "",       "名前の変更(&R)",         {7425,  555, 2055,  375}, 2},

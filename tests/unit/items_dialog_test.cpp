@@ -68,6 +68,21 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
     EXPECT_EQ(icons[0], path("エディタ.lnk"));
 }
 
+TEST_F(ItemsDialog, TheListTakesWhatTheColumnOfButtonsLeaves) {
+    // client width, height -> list width and height, button column left, Close top
+    const struct {
+        Twips width, height, listWidth, listHeight, buttons, close;
+    } cases[] = {{9600, 5400, 7185, 5160, 7425, 4905}, {12000, 8000, 9585, 7760, 9825, 7505}};
+    open([&](MemoryForm& form, MemoryControl&) {
+        for (const auto& c : cases) {
+            form.moveOuter({0, 0, c.width + memoryFrameWidth, c.height + memoryFrameHeight});
+            EXPECT_EQ(form.control(lvwItems).rect(), (TwipsRect{120, 120, c.listWidth, c.listHeight}));
+            EXPECT_EQ(form.control(cmdSub).rect(), (TwipsRect{c.buttons, 1425, 2055, 375}));
+            EXPECT_EQ(form.control(cmdClose).rect(), (TwipsRect{c.buttons, c.close, 2055, 375}));
+        }
+    });
+}
+
 TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnlyOnceTheDialogIsShown) {
     struct WatchingFolder : PortableShellFolder {
         using PortableShellFolder::PortableShellFolder;
