@@ -11,9 +11,7 @@ start_parcelo
 expect_equal "outer rectangle (left, top, width, height in twips)" $'2250\t1500\t8100\t6600' "$(drv rect frmMain)"
 # Moved away from the stored placement, so a file left untouched cannot pass for a written one.
 drv move frmMain 1800 1200 7800 6300
-expect_equal "placement after the move (width, height, top, left)" 7800,6300,1200,1800 "$(placement_fields)"
-drv minimize frmMain
-expect_equal "window state" minimized "$(drv state frmMain)"
+drv minimize frmMain  # fails unless the window is minimised
 close_parcelo
 expect_data_ini "$folders,7800,6300,1200,1800,0,0"
 
@@ -24,6 +22,5 @@ screenshot main_window_maximised.png
 expect_layout
 close_parcelo
 # The restored placement is the system's to keep; the rest of the record is the program's.
-IFS=, read -r _ _ width height top left _ <<<"$(iconv -f CP932 -t UTF-8 "$data_ini")"
-[[ $width,$height,$top,$left =~ ^(-?[0-9]+,){3}-?[0-9]+$ ]] || fail "stored placement: $(cat "$data_ini")"
-expect_data_ini "$folders,$width,$height,$top,$left,2,0"
+[[ $(iconv -f CP932 -t UTF-8 "$data_ini") =~ ^"$folders,"(-?[0-9]+,){4}"2,0"$'\r'$ ]] ||
+  fail "Data.ini differs: $(od -An -c "$data_ini")"
