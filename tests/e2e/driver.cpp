@@ -343,12 +343,6 @@ std::wstring linkTarget(const std::wstring& path) {
     return target;
 }
 
-std::wstring linkArguments(const std::wstring& path) {
-    wchar_t arguments[32768] = {};
-    if (FAILED(loadedLink(path)->GetArguments(arguments, 32768))) throw Failure{L"cannot read the shortcut " + path};
-    return arguments;
-}
-
 // Writes a shortcut as the shell writes one.
 void makeLink(const std::wstring& path, const std::wstring& target, const std::wstring& arguments) {
     const auto link = loadedLink({});
@@ -585,10 +579,6 @@ void run(std::vector<std::wstring> args) {
     const std::wstring& caption = args[1];
     if (command == L"resolve-link") {
         printLine(linkTarget(caption));
-        return;
-    }
-    if (command == L"link-arguments") {
-        printLine(linkArguments(caption));
         return;
     }
     if (command == L"make-link") {
