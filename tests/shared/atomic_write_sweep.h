@@ -12,6 +12,7 @@ namespace parcelo::test {
 // needs fewer than n, with and without an earlier file: the write goes through whole, or it throws
 // and the earlier file (or its absence) is as it was; no temporary file is left beside it.
 inline void sweepAtomicWrite(FileSystem& system, const std::string& path) {
+    const std::string contents = "\"C:\\\x91\x97\x82\xE9\",\"\",1,2,3,4,0,0\r\n";  // code page 932 bytes, as written
     for (const bool earlier : {true, false}) {
         int failures = 0;
         for (int n = 1;; ++n) {
@@ -22,13 +23,13 @@ inline void sweepAtomicWrite(FileSystem& system, const std::string& path) {
             faulty.failOperation(n);
             bool failed = false;
             try {
-                writeFileAtomically(faulty, path, "new contents");
+                writeFileAtomically(faulty, path, contents);
             } catch (const PlatformError&) {
                 failed = true;
                 ++failures;
             }
             EXPECT_FALSE(system.attributes(path + ".new").exists) << "left behind";
-            if (!failed) EXPECT_EQ(system.readFile(path), "new contents");
+            if (!failed) EXPECT_EQ(system.readFile(path), contents);
             else if (earlier) EXPECT_EQ(system.readFile(path), "old");
             else EXPECT_FALSE(system.attributes(path).exists);
             if (faulty.operations() < n) {
