@@ -9,8 +9,6 @@
 #include "items/frmItems.h"
 #include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
-#include "platform/portable/file_system_portable.h"
-#include "platform/portable/memory_form.h"
 #include "platform/portable/scripted_user.h"
 
 namespace parcelo {
@@ -64,20 +62,6 @@ TEST(ErrorStyles, HandleThePlatformsFailuresButLetAFaultOfTheProgramGoOnUp) {
         handler.step = [] { throw std::logic_error("no control cmdGoo in frmSlip"); };  // a misspelt name
         EXPECT_THROW(dispatch(EventTable<Handler>(bindings), handler, "cmdGo", Event::Click, user), std::logic_error);
     }
-}
-
-struct NoEvents : FormEvents {
-    void onEvent(std::string_view, Event) override {}
-};
-
-TEST(MemoryForm, AskingForAControlItDoesNotHaveOrOfAnotherKindIsAFaultOfTheProgram) {
-    PortableFileSystem files({});
-    MemoryUi ui(files);
-    NoEvents events;
-    const std::unique_ptr<Form> main = ui.createForm(frmMainDesign, events);
-    EXPECT_THROW(main->control("cmdGoo"), std::logic_error);
-    EXPECT_THROW(main->toggle(frmMainNames::cmdCr), std::logic_error);
-    EXPECT_THROW(main->driveList(frmMainNames::dirDir), std::logic_error);
 }
 
 }  // namespace
