@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/portable/lnk_file.h"
 #include "portable_machine.h"
 
 // Each sweep makes the n-th file operation of one write fail, for n = 1, 2, ... until a run needs
@@ -82,13 +83,7 @@ TEST(FaultInjection, TheShortcutWriteKeepsTheOldShortcutOrTellsAtEveryFailingSte
         machine.window->SourcePath = app;
         machine.window->cmdCr_Click();
     };
-    std::string expected;  // the shortcut to app.exe, made without a fault
-    {
-        PortableMachine machine;
-        prepare(machine, false);
-        write(machine);
-        expected = machine.readBytes(machine.sendTo() + "\\app.lnk");
-    }
+    const std::string expected = shellLinkBytes(app, app, "", false);  // the shortcut to app.exe, whole
     const auto judge = [&](PortableMachine& machine, const Snapshot& changed) {
         if (machine.user.shown == made) {
             EXPECT_EQ(changed, (Snapshot{{machine.snapshotName(machine.sendTo() + "\\app.lnk"), expected}}));
