@@ -64,6 +64,7 @@ TEST(NewFolderPath, IsTheNameAsTypedInsideTheParentOrNothing) {
         std::optional<std::string> path;
     } cases[] = {
         {"C:\\送る", "新規", "C:\\送る\\新規"},
+        {"C:\\送る", "X", "C:\\送る\\X"},
         {"C:\\送る", "", "C:\\送る\\"},  // the parent itself, which exists
         {"C:\\送る", "a..b\\.x\\x.", "C:\\送る\\a..b\\.x\\x."},
         {"", "新規", std::nullopt},  // would be the root of the current drive
