@@ -7,6 +7,36 @@
 namespace parcelo {
 namespace {
 
+using Arguments = std::vector<std::string>;
+
+TEST(SplitArguments, FollowsTheSystemsRules) {
+    const std::pair<const char*, Arguments> cases[] = {
+        {"   \t ", {}},
+        {R"(  C:\a.exe   D:\b.exe )", {R"(C:\a.exe)", R"(D:\b.exe)"}},
+        {R"("C:\Program Files\テスト\app.exe" "D:\My Files\b.com")",
+         {R"(C:\Program Files\テスト\app.exe)", R"(D:\My Files\b.com)"}},
+        {R"(a"b c"d)", {"ab cd"}},
+        {R"(a "" b)", {"a", "", "b"}},
+        {R"("C:\dir\\" next)", {R"(C:\dir\)", "next"}},
+        {R"(a\"b)", {R"(a"b)"}},
+        {R"(a\\\"b)", {R"(a\"b)"}},
+        {R"("a""b")", {R"(a"b)"}},
+        {R"("a"""b c")", {R"(a"b c)"}},
+        {R"("unterminated path)", {"unterminated path"}},
+    };
+    for (const auto& [text, arguments] : cases) EXPECT_EQ(splitArguments(text), arguments) << text;
+}
+
+TEST(ArgumentText, DropsTheProgramsOwnName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"("C:\Program Files\Parcelo\Parcelo.exe" "C:\x y\a.exe")", R"("C:\x y\a.exe")"},
+        {R"(C:\Tools\Parcelo.exe C:\a.exe)", R"(C:\a.exe)"},
+        {R"(Parcelo.exe    )", ""},
+        {R"("C:\P q\Parcelo.exe"C:\a.exe)", R"(C:\a.exe)"},
+    };
+    for (const auto& [line, text] : cases) EXPECT_EQ(argumentText(line), text) << line;
+}
+
 TEST(CascadeRequest, MenuCountsOnlyAsTheFirstArgument) {
     struct Case {
         std::string text;
@@ -19,7 +49,6 @@ TEST(CascadeRequest, MenuCountsOnlyAsTheFirstArgument) {
         {"/MENU C:\\x", true, "C:\\x", {}},
         {"/menu", true, "", {}},
         {"C:\\a.txt /menu C:\\x", false, "", {}},
-        {"\"/menu\" C:\\x C:\\/menu", true, "C:\\x", {"C:\\/menu"}},
         {"/menus C:\\x", false, "", {}},
         {"", false, "", {}},
     };

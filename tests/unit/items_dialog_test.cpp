@@ -58,14 +58,34 @@ protected:
 
 TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
     machine.makeFolder(path("サブ"));
-    open([](MemoryForm&, MemoryControl&) {});
+    link("c", "c:\\apps\\GONE.EXE\\");  // the same as 消えた, in other case, with a separator
+    link("e", "C:\\Apps\\gone.exe");     // hidden, broken and a duplicate
+    machine.files.mark(path("e.lnk"), true, false, false);
+    link("ｆ", "C:\\Apps\\ｅｄｉｔ.exe");  // full-width letters fold too
+    link("g", "C:\\Apps\\ＥＤＩＴ.exe");
+    machine.writeBytes(path("短い.lnk"), std::string("\x4C\0\0\0", 4));
+    machine.writeBytes(path("メール.MAPIMail"), "");
+    machine.files.mark(path("メール.MAPIMail"), true, false, false);
+    machine.writeBytes(path("desktop.ini"), "[LocalizedFileNames]\r\nメール.MAPIMail=メール受信者\r\n");
+    std::vector<size_t> broken;
+    open([&](MemoryForm& form, MemoryControl& list) {
+        form.click(cmdBroken);
+        broken = list.selectedRows();
+    });
     EXPECT_EQ(rows, (Rows{
-                        {"エディタ", "C:\\Apps\\edit.exe", "", "on"},
+                        {"c", "c:\\apps\\GONE.EXE\\", "リンク切れ、重複", "on"},
+                        {"e", "C:\\Apps\\gone.exe", "無効、リンク切れ、重複", "off"},
+                        {"g", "C:\\Apps\\ＥＤＩＴ.exe", "リンク切れ、重複", "on"},
+                        {"エディタ", "C:\\Apps\\edit.exe", "", "on"},  // 隠れ has other arguments
                         {"サブ", "ファイル フォルダー", "", "on"},
-                        {"消えた", "C:\\Apps\\gone.exe", "リンク切れ", "on"},
+                        {"メール受信者", "ファイル", "無効", "off"},
+                        {"消えた", "C:\\Apps\\gone.exe", "リンク切れ、重複", "on"},
+                        {"短い", "(ショートカットを読み取れません)", "", "on"},
                         {"隠れ", "C:\\Apps\\edit.exe /h", "無効", "off"},
+                        {"ｆ", "C:\\Apps\\ｅｄｉｔ.exe", "リンク切れ、重複", "on"},
                     }));
-    EXPECT_EQ(icons[0], path("エディタ.lnk"));
+    EXPECT_EQ(broken, (std::vector<size_t>{0, 1, 2, 6, 9}));  // an unreadable shortcut is never called broken
+    EXPECT_EQ(icons[3], path("エディタ.lnk"));
 }
 
 TEST_F(ItemsDialog, TheListTakesWhatTheColumnOfButtonsLeaves) {
@@ -83,80 +103,74 @@ TEST_F(ItemsDialog, TheListTakesWhatTheColumnOfButtonsLeaves) {
     });
 }
 
-TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnlyOnceTheDialogIsShown) {
+TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnceTheListIsShownAndASilentDriveOnlyOnce) {
+    // Notes the targets looked at once the dialog is on the screen.
     struct WatchingFolder : PortableShellFolder {
         using PortableShellFolder::PortableShellFolder;
         Reach reach(const std::string& target) override {
-            if (target.starts_with("D:")) lookedWhileShown.push_back(ui->form("frmItems")->shown);
+            if (ui->form("frmItems")->shown) whileShown.push_back(target);
             return PortableShellFolder::reach(target);
         }
         MemoryUi* ui = nullptr;
-        std::vector<bool> lookedWhileShown;
+        std::vector<std::string> whileShown;
     } watching(machine.files);
     watching.ui = &machine.ui;
-    watching.slowDrives = {'D'};
-    for (int i = 0; i < 500; ++i) link("net" + std::to_string(i), "D:\\tool" + std::to_string(i) + ".exe");
+    watching.slowDrives = {'D', 'E'};
+    watching.silentDrives = {'E'};
+    machine.writeBytes("D:\\tool.exe", "MZ");
+    link("net", "D:\\tool.exe");
+    link("share", "\\\\server\\share\\x.exe");
+    for (const char* name : {"silent1", "silent2"}) link(name, std::string("E:\\") + name + ".exe");
     Platform watched{machine.files, machine.shell, machine.codepage, machine.user, machine.ui,
                      machine.shortcuts, machine.folderBrowser, watching};
     machine.ui.modalUser.push_back([&](MemoryForm& form) { rows = cells(form.memoryControl(lvwItems)); });
     frmItems(watched, machine.sendTo()).show();
-    EXPECT_EQ(watching.lookedWhileShown, std::vector<bool>(500, true));
-    ASSERT_EQ(rows.size(), 503u);
-    EXPECT_EQ(rows[0][2], "リンク切れ");  // net0, on D:, looked at once shown
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(watching.whileShown, (Texts{"D:\\tool.exe", "\\\\server\\share\\x.exe", "E:\\silent1.exe"}));
+    Texts states;
+    for (const auto& row : rows) states.push_back(row[2]);
+    EXPECT_EQ(states, (Texts{"", "リンク切れ", "確認できません", "確認できません", "", "リンク切れ", "無効"}));
 }
 
-TEST_F(ItemsDialog, TickingAndUntickingSwitchTheHiddenMark) {
+TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMeanwhile) {
     open([&](MemoryForm&, MemoryControl& list) {
-        list.userCheck(0);
-        EXPECT_TRUE(machine.files.attributes(path("エディタ.lnk")).hidden);
-        EXPECT_EQ(list.rows()[0].cells[2], "無効");
         list.userCheck(2);
-        list.userCheck(0);
         std::filesystem::remove(machine.files.hostPath(path("消えた.lnk")));
-        list.userCheck(1);  // gone meanwhile: its box goes back
+        list.userCheck(1);
     });
-    EXPECT_FALSE(machine.files.attributes(path("エディタ.lnk")).hidden);
     EXPECT_FALSE(machine.files.attributes(path("隠れ.lnk")).hidden);
     EXPECT_EQ(rows[2], (std::vector<std::string>{"隠れ", "C:\\Apps\\edit.exe /h", "", "on"}));
     EXPECT_EQ(rows[1].back(), "on");
     EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{failed});
 }
 
-TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndRefusesWhatAShortcutNameMayNotBe) {
+TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndMarkAndRefusesWhatAShortcutNameMayNotBe) {
     machine.writeBytes(path("メール.MAPIMail"), "");
-    struct Case {
-        std::string typed;
-        std::string file;  // what the entry's file is called afterwards
-        bool fails;
-    };
-    const Case cases[] = {
-        {"新しい名前", "新しい名前.lnk", false},
-        {"..\\外", "新しい名前.lnk", true},
-        {"con", "新しい名前.lnk", true},
-        {"末尾. ", "新しい名前.lnk", true},
-        {"消えた", "新しい名前.lnk", true},  // another entry has it
-        {"新しい名前", "新しい名前.lnk", false},  // unchanged: nothing to do
+    // typed, and whether it fails; the entry's file is 新しい名前.lnk after each
+    const std::pair<std::string, bool> cases[] = {
+        {"新しい名前", false}, {"..\\外", true}, {"消えた", true} /* another entry has it */, {"新しい名前", false},
     };
     open([&](MemoryForm& form, MemoryControl& list) {
         list.selectRows({0});
         form.click(cmdRen);
         EXPECT_EQ(form.log.back(), "lvwItems rename 0");
-        for (const Case& c : cases) {
+        for (const auto& [typed, fails] : cases) {
             machine.user.shown.clear();
-            list.userRename(0, c.typed);
-            EXPECT_TRUE(machine.exists(path(c.file))) << c.typed;
-            EXPECT_EQ(machine.user.shown, c.fails ? std::vector<ShownBox>{failed} : std::vector<ShownBox>{}) << c.typed;
+            list.userRename(0, typed);
+            EXPECT_TRUE(machine.exists(path("新しい名前.lnk"))) << typed;
+            EXPECT_EQ(machine.user.shown, fails ? std::vector<ShownBox>{failed} : std::vector<ShownBox>{}) << typed;
         }
         list.userRename(1, "手紙");  // shown with its extension: the typed name is the whole name
+        list.userRename(3, "見えない");
     });
     EXPECT_EQ(rows[0][0], "新しい名前");
     EXPECT_TRUE(machine.exists(path("手紙")));
+    EXPECT_TRUE(machine.files.attributes(path("見えない.lnk")).hidden);
 }
 
 TEST_F(ItemsDialog, DeleteMovesTheSelectedEntriesToTheRecycleBin) {
     open([&](MemoryForm& form, MemoryControl& list) {
         form.click(cmdBroken);
-        EXPECT_EQ(list.selectedRows(), std::vector<size_t>{1});
         machine.folders.refuseToRecycle = true;  // the shell's confirmation answered No
         form.click(cmdDel);
         EXPECT_TRUE(machine.exists(path("消えた.lnk")));

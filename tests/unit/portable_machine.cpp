@@ -15,6 +15,11 @@ std::filesystem::path freshFolder() {
     return path;
 }
 
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 }  // namespace
 
 PortableMachine::PortableMachine()
@@ -41,21 +46,13 @@ void PortableMachine::writeBytes(const std::string& path, const std::string& byt
     std::ofstream(files.hostPath(path), std::ios::binary) << bytes;
 }
 
-std::string PortableMachine::readBytes(const std::string& path) {
-    std::ifstream in(files.hostPath(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string PortableMachine::readBytes(const std::string& path) { return contents(files.hostPath(path)); }
 
 std::map<std::string, std::string> PortableMachine::snapshot() {
     std::map<std::string, std::string> entries;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        const std::string name = entry.path().lexically_relative(root).string();
-        if (entry.is_directory()) {
-            entries[name] = "<folder>";
-        } else {
-            std::ifstream in(entry.path(), std::ios::binary);
-            entries[name] = std::string(std::istreambuf_iterator<char>(in), {});
-        }
+        entries[entry.path().lexically_relative(root).string()] =
+            entry.is_directory() ? "<folder>" : contents(entry.path());
     }
     return entries;
 }

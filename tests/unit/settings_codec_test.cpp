@@ -13,26 +13,20 @@ TEST(SettingsRecord, ReadFillsWhatTheFieldsGiveAndKeepsTheRest) {
         WindowPlacement placement;
         int quit;
     } cases[] = {
-    {"canonical", "\"C:\\WINDOWS\\SendTo\",\"\",7200,6045,2940,4500,0,0\r\n",
-     "C:\\WINDOWS\\SendTo", "", {7200, 6045, 2940, 4500, 0}, 0},
     {"blanks_before_fields", "  \"a\" ,\t\"b\",  1,2 , 3,4,2, 1\r\n", "a", "b", {1, 2, 3, 4, 2}, 1},
     {"unquoted_text_runs_to_comma", "C:\\x y,D:\\z ,1,2,3,4,0,1", "C:\\x y", "D:\\z", {1, 2, 3, 4, 0}, 1},
-    {"comma_before_the_closing_quote", "\"a,\",\"b\",1,2,3,4,0,0", "a,", "b", {1, 2, 3, 4, 0}, 0},
     {"quoted_text_keeps_commas", "\"C:\\a,b\",\"c,d\",1,2,3,4,0,0", "C:\\a,b", "c,d", {1, 2, 3, 4, 0}, 0},
     {"text_after_closing_quote_is_skipped", "\"a\"xyz,\"b\",1,2,3,4,0,0", "a", "b", {1, 2, 3, 4, 0}, 0},
     {"ends_after_second_field", "\"C:\\t\",\"u\"\r\n", "C:\\t", "u", {11, 22, 33, 44, 55}, 7},
-    {"empty_file_changes_nothing", "", "kept-target", "kept-user", {11, 22, 33, 44, 55}, 7},
     {"line_feed_and_carriage_return_end_fields", "\"a\"\n\"b\"\r1\r\n2,3,4,0,1", "a", "b", {1, 2, 3, 4, 0}, 1},
     {"negative_coordinates", "\"a\",\"\",7200,6045,-300,-7200,0,0", "a", "", {7200, 6045, -300, -7200, 0}, 0},
     {"fractions_round_half_to_even", "\"a\",\"\",7200.5,7201.5,10.49,-2.6,0,1.0", "a", "", {7200, 7202, 10, -3, 0}, 1},
-    {"blank_field_is_empty", "\"a\", ,1,2,3,4,0,0", "a", "", {1, 2, 3, 4, 0}, 0},
     {"largest_values_are_read", "\"a\",\"\",2147483520,1,2,3,2147483647,255", "a", "", {2147483520, 1, 2, 3, 2147483647}, 255},
     {"quit_flag_out_of_range_is_kept", "\"a\",\"\",1,2,3,4,0,300", "a", "", {1, 2, 3, 4, 0}, 7},
     {"negative_quit_flag_is_kept", "\"a\",\"\",1,2,3,4,0,-1", "a", "", {1, 2, 3, 4, 0}, 7},
     {"beyond_32_bits_is_kept", "\"a\",\"\",2147483648,-2147483648,3,4,0,0", "a", "", {11, -2147483647 - 1, 3, 4, 0}, 0},
     {"other_number_forms_are_kept", "\"a\",\"\",1e3,+5,0x10,abc,,0", "a", "", {11, 22, 33, 44, 55}, 0},
     {"unterminated_quote_runs_to_the_end", "\"C:\\abc,1,2", "C:\\abc,1,2", "kept-user", {11, 22, 33, 44, 55}, 7},
-    {"cut_in_the_middle_of_a_number", "\"a\",\"b\",72", "a", "b", {72, 22, 33, 44, 55}, 7},
 };
     for (const auto& c : cases) {
         // Every record starts from these values, so a field that fails to read shows as kept.
@@ -46,35 +40,10 @@ TEST(SettingsRecord, ReadFillsWhatTheFieldsGiveAndKeepsTheRest) {
 }
 
 TEST(SettingsRecord, WritesTheLineByteForByte) {
-    const struct {
-        const char* name;
-        std::string target, user;
-        WindowPlacement window;
-        int quit;
-        std::string line;
-    } cases[] = {
-    {"first_run", "C:\\WINDOWS\\SendTo", "", {7200, 6045, 2940, 4500, 0}, 0,
-     "\"C:\\WINDOWS\\SendTo\",\"\",7200,6045,2940,4500,0,0\r\n"},
-    {"maximised_with_quit", "D:\\x", "D:\\x", {15360, 11070, -60, -60, 2}, 1,
-     "\"D:\\x\",\"D:\\x\",15360,11070,-60,-60,2,1\r\n"},
-    {"fraction_uses_a_point", "a", "b", {7200.5f, 6045.25f, -0.0f, 12.75f, 0}, 0,
-     "\"a\",\"b\",7200.5,6045.25,0,12.75,0,0\r\n"},
-    {"texts_are_not_escaped", "C:\\a,b", "C:\\テスト", {1, 2, 3, 4, 0}, 0,
-     "\"C:\\a,b\",\"C:\\テスト\",1,2,3,4,0,0\r\n"},
-    {"empty_texts", "", "", {0, 0, 0, 0, 0}, 0, "\"\",\"\",0,0,0,0,0,0\r\n"},
-};
-    for (const auto& c : cases)
-        EXPECT_EQ(writeSettingsRecord(c.target, c.user, c.window, static_cast<std::uint8_t>(c.quit)), c.line) << c.name;
-}
-
-TEST(SettingsRecord, WhatIsWrittenReadsBack) {
-    const std::string line = writeSettingsRecord("C:\\Users\\花子\\SendTo", "E:\\my, folder", {8100, 6600, 1500, 2250, 2}, 1);
-    SettingsRecord record;
-    readSettingsRecord(line, record);
-    EXPECT_EQ(record.targetPath, "C:\\Users\\花子\\SendTo");
-    EXPECT_EQ(record.userPath, "E:\\my, folder");
-    EXPECT_EQ(record.placement, (WindowPlacement{8100, 6600, 1500, 2250, 2}));
-    EXPECT_EQ(record.quitAfterSend, 1);
+    EXPECT_EQ(writeSettingsRecord("D:\\x", "D:\\x", {15360, 11070, -60, -60, 2}, 1),
+              "\"D:\\x\",\"D:\\x\",15360,11070,-60,-60,2,1\r\n");
+    EXPECT_EQ(writeSettingsRecord("a", "b", {7200.5f, 6045.25f, -0.0f, 12.75f, 0}, 0),
+              "\"a\",\"b\",7200.5,6045.25,0,12.75,0,0\r\n");  // a point, whatever the locale
 }
 
 }  // namespace

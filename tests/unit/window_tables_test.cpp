@@ -9,8 +9,6 @@
 #include "items/frmItems.h"
 #include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
-#include "platform/portable/file_system_portable.h"
-#include "platform/portable/memory_form.h"
 #include "platform/portable/scripted_user.h"
 
 namespace parcelo {
@@ -46,81 +44,24 @@ TEST(WindowTables, EveryEventSourceAndContainerIsAPartOfTheWindowsDesign) {
     }
 }
 
-// A window of one button whose handler runs `step`, bare or under skipOnError.
-constexpr ControlDesign buttonOnly[] = {{"cmdGo", ControlKind::Button, "", "Go", {}, 0}};
-const FormDesign slipDesign{"frmSlip", "", Border::FixedDialog, {}, {}, buttonOnly, {}};
-
-struct SlipWindow : FormEvents {
-    void cmdGo_Click() {
-        if (skipping)
-            skipOnError(step);
-        else
-            step();
-    }
-    void onEvent(std::string_view source, Event event) override {
-        static constexpr Binding<SlipWindow> bindings[] = {{"cmdGo", Event::Click, &SlipWindow::cmdGo_Click}};
-        dispatch(EventTable<SlipWindow>(bindings), *this, source, event, user);
-    }
+// A handler that runs `step`, bare or under skipOnError.
+struct Handler {
+    void cmdGo_Click() { skipping ? skipOnError(step) : step(); }
     bool skipping;
     std::function<void()> step;
-    ScriptedUser user;
 };
 
-TEST(ErrorStyles, HandleThePlatformsFailuresButAMisspeltControlNameFailsTheTest) {
-    PortableFileSystem files({});
-    MemoryUi ui(files);
-    const struct {
-        const char* name;
-        bool skipping;
-        bool misspelt;  // else the platform fails
-        bool thrown;
-        size_t boxes;
-    } cases[] = {
-        {"skipped platform failure", true, false, false, 0},
-        {"reported platform failure", false, false, false, 1},
-        {"misspelt name under skipOnError", true, true, true, 0},
-        {"misspelt name with no rule of its own", false, true, true, 0},
-    };
-    for (const auto& c : cases) {
-        SlipWindow window;
-        const std::unique_ptr<Form> form = ui.createForm(slipDesign, window);
-        window.skipping = c.skipping;
-        window.step = [&] {
-            if (c.misspelt) form->control("cmdGoo").setText("");
-            throw PlatformError(error_code::accessDenied, "読み取り専用です");
-        };
-        bool thrown = false;
-        try {
-            ui.form("frmSlip")->click("cmdGo");
-        } catch (const std::logic_error&) {
-            thrown = true;
-        }
-        EXPECT_EQ(thrown, c.thrown) << c.name;
-        EXPECT_EQ(window.user.shown.size(), c.boxes) << c.name;
+TEST(ErrorStyles, HandleThePlatformsFailuresButLetAFaultOfTheProgramGoOnUp) {
+    static constexpr Binding<Handler> bindings[] = {{"cmdGo", Event::Click, &Handler::cmdGo_Click}};
+    const std::vector<ShownBox> reported{{"エラーが発生しました。\n\n読み取り専用です", "Parcelo", box::iconError}};
+    for (const bool skipping : {true, false}) {
+        ScriptedUser user;
+        Handler handler{skipping, [] { throw PlatformError(error_code::accessDenied, "読み取り専用です"); }};
+        dispatch(EventTable<Handler>(bindings), handler, "cmdGo", Event::Click, user);
+        EXPECT_EQ(user.shown, skipping ? std::vector<ShownBox>{} : reported);
+        handler.step = [] { throw std::logic_error("no control cmdGoo in frmSlip"); };  // a misspelt name
+        EXPECT_THROW(dispatch(EventTable<Handler>(bindings), handler, "cmdGo", Event::Click, user), std::logic_error);
     }
-}
-
-struct NoEvents : FormEvents {
-    void onEvent(std::string_view, Event) override {}
-};
-
-TEST(MemoryForm, AskingAControlForWhatItsKindDoesNotHaveIsAFaultOfTheProgram) {
-    PortableFileSystem files({});
-    MemoryUi ui(files);
-    NoEvents events;
-    const std::unique_ptr<Form> main = ui.createForm(frmMainDesign, events);
-    const std::unique_ptr<Form> options = ui.createForm(frmOptDesign, events);
-    const struct {
-        const char* name;
-        std::function<void()> ask;
-    } cases[] = {
-        {"a text box's check state", [&] { options->toggle(frmOptNames::txtPath); }},
-        {"a button's check state", [&] { options->toggle(frmOptNames::cmdOK); }},
-        {"a button's drive", [&] { main->driveList(frmMainNames::cmdCr); }},
-        {"a drive list's path", [&] { main->folderList(frmMainNames::driDri); }},
-        {"a folder list's view", [&] { main->folderView(frmMainNames::dirDir); }},
-    };
-    for (const auto& c : cases) EXPECT_THROW(c.ask(), std::logic_error) << c.name;
 }
 
 }  // namespace
