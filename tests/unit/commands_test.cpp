@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include "platform/portable/lnk_reader.h"
+#include "portable_machine.h"
+
+// The main window's commands that make something in Send To or in the target folder: a shortcut to a
+// file or to a folder, and a new folder. Each case looks at the whole machine afterwards: nothing lost,
+// nothing written but what the command makes.
+namespace parcelo {
+namespace {
+
+using namespace frmMainNames;
+
+const std::string folder = "C:\\Program Files\\テスト";
+const std::string app = folder + "\\app.exe";
+const std::string prompt = "ショートカット名を入力してください";
+const ShownBox wrongFile{"ファイル名が正しくありません", "Parcelo", 0};
+const ShownBox done{"完了", "Parcelo", 0};
+const ShownBox failedBox{"失敗", "Parcelo", 0};
+const ShownBox emptyName{prompt, "Parcelo", 0x31};
+ShownBox namePrompt(const std::string& path) { return {prompt + path, "作成", 0}; }
+const ShownBox fileDialog{"exeﾌｧｲﾙ(*.exe,*.com)|*.exe;*.com", "open file", 0x1000};
+std::vector<ShownBox> made(const std::string& path) { return {namePrompt(path), done}; }
+std::vector<ShownBox> failed(const std::string& path) { return {namePrompt(path), failedBox}; }
+using Arrange = std::function<void(test::PortableMachine&)>;
+
+// A machine with the program started, the files above in place.
+struct Started : test::PortableMachine {
+    Started() {
+        makeFolder(folder);
+        for (const std::string& file : {app, folder + "\\b.com", folder + "\\hidden.exe", folder + "\\system.exe"})
+            writeBytes(file, "MZ");
+        files.mark(folder + "\\hidden.exe", true, false, false);
+        files.mark(folder + "\\system.exe", false, true, false);
+        start();
+    }
+    // Runs the command, and expects it to have made the shortcut `name` to `target` in Send To, or
+    // nothing when `name` is empty, and to have reread the view when it asked the writer (after a
+    // box that says how it went).
+    void expectMakes(const std::function<void()>& command, const std::string& name, const std::string& target) {
+        const test::Snapshot before = snapshot();
+        mainForm().log.clear();
+        command();
+        const test::Snapshot changed = test::changes(before, snapshot());
+        const bool asked = !user.shown.empty() && (user.shown.back() == done || user.shown.back() == failedBox);
+        EXPECT_EQ(mainForm().log, asked ? std::vector<std::string>{"webMain refresh"} : std::vector<std::string>{});
+        if (name.empty()) {
+            EXPECT_TRUE(changed.empty()) << test::names(changed);
+            return;
+        }
+        ASSERT_EQ(changed.size(), 1u) << test::names(changed);
+        EXPECT_EQ(changed.begin()->first, snapshotName(sendTo() + "\\" + name + ".lnk"));
+        EXPECT_EQ(readShellLinkBytes(changed.begin()->second).target, target);
+    }
+};
+
+TEST(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesAShortcutInSendToOrNothing) {
+    const struct {
+        const char* what;
+        std::string source;
+        std::deque<std::string> typed;
+        std::vector<ShownBox> shown;
+        std::string madeName;  // empty: nothing made
+        std::deque<std::optional<std::string>> chosen = {};
+        std::deque<int> buttons = {};
+        Arrange arrange = nullptr;
+    } cases[] = {
+        {"a named shortcut", app, {"テスト"}, made(app), "テスト"},
+        {"an empty name, OK asks again", app, {"", "", "app"},
+         {namePrompt(app), emptyName, namePrompt(app), emptyName, namePrompt(app), done}, "app", {},
+         {box::pressedOk, box::pressedOk}},
+        {"an empty name, then Cancel", app, {""}, {namePrompt(app), emptyName}, "", {}, {box::pressedCancel}},
+        {"nothing chosen: the file dialog first", "", {"app"}, {fileDialog, namePrompt(app), done}, "app", {app}},
+        {"the file dialog cancelled", "", {}, {fileDialog, wrongFile}, ""},
+        {"a folder", folder, {}, {wrongFile}, ""},
+        {"a hidden file", folder + "\\hidden.exe", {}, {wrongFile}, ""},
+        {"a system file", folder + "\\system.exe", {}, {wrongFile}, ""},
+        {"a missing file", folder + "\\missing.exe", {}, {wrongFile}, ""},
+        {"a name that climbs out of Send To", app, {"..\\..\\Programs\\evil"}, failed(app), ""},
+        // Hangul is outside code page 932, and the code page's best fit for the yen sign is a backslash.
+        {"a name outside the code page", app, {"한국어 \xF0\x9F\x93\x81 a\xC2\xA5" "b"}, made(app),
+         "한국어 \xF0\x9F\x93\x81 a\xC2\xA5" "b"},
+        {"the Programs folder unknown", app, {"app"}, failed(app), "", {}, {},
+         [](test::PortableMachine& m) { m.shell.specialFolders.erase(csidlPrograms); }},
+        {"Send To missing", app, {"app"}, failed(app), "", {}, {},
+         [](test::PortableMachine& m) { std::filesystem::remove_all(m.files.hostPath(m.sendTo())); }},
+        {"Send To read-only", app, {"app"}, failed(app), "", {}, {},
+         [](test::PortableMachine& m) { m.files.mark(m.sendTo(), false, false, true); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Started machine;
+        if (c.arrange) c.arrange(machine);
+        machine.mainForm().control(txtName).setText("C:\\typed\\by\\hand.exe");  // never read
+        machine.user.chosenFiles = c.chosen;
+        machine.user.typed = c.typed;
+        machine.user.buttons = c.buttons;
+        machine.window->SourcePath = c.source;
+        machine.expectMakes([&] { machine.window->cmdCr_Click(); }, c.madeName, c.source.empty() ? app : c.source);
+        EXPECT_EQ(machine.user.shown, c.shown);
+        // Kept for another try, or cleared once made.
+        EXPECT_EQ(machine.window->SourcePath, c.madeName.empty() ? c.source : "");
+        EXPECT_EQ(machine.mainForm().control(txtName).text(), c.madeName.empty() ? "C:\\typed\\by\\hand.exe" : "");
+    }
+}
+
+TEST(FileShortcut, ASendToLaunchMakesAShortcutForEachPathThenEndsOrOpensTheWindow) {
+    const std::string b = folder + "\\b.com";
+    const struct {
+        const char* what;
+        std::string arguments;
+        int quit;
+        std::deque<std::string> typed;
+        std::vector<ShownBox> shown;
+        std::vector<std::string> made;
+        bool ends;
+    } cases[] = {
+        {"a failing path in the middle, and quit", "\"" + app + "\" \"" + folder + "\" \"" + b + "\"", 1, {"a", "b"},
+         {namePrompt(app), done, wrongFile, namePrompt(b), done}, {"a.lnk", "b.lnk"}, true},
+        {"a path without quit", "\"" + app + "\"", 0, {"a"}, {namePrompt(app), done}, {"a.lnk"}, false},
+        {"no path: the quit flag is not looked at", "", 1, {}, {}, {}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Started run;
+        const std::string record =
+            "\"" + run.sendTo() + "\",\"\",8100,6600,1500,2250,0," + std::to_string(c.quit) + "\r\n";
+        run.writeBytes(run.dataIni(), record);
+        run.shell.commandLineText = "\"C:\\Tools\\Parcelo\\Parcelo.exe\" " + c.arguments;
+        run.user.typed = c.typed;
+        run.start();
+        EXPECT_EQ(run.user.shown, c.shown);
+        EXPECT_EQ(run.entries(run.sendTo()), c.made);
+        EXPECT_EQ(run.mainForm().ended(), c.ends);
+        EXPECT_EQ(run.mainForm().shown, !c.ends);
+        EXPECT_EQ(run.readBytes(run.dataIni()), record) << "ending at once saves nothing";
+    }
+}
+
+TEST(FolderCommands, AFolderLinkGoesToSendToWhateverTheTargetOrFailsWithNothingWritten) {
+    const ShownBox askName{prompt, "Parcelo", 0};
+    const struct {
+        const char* what;
+        PickedItem picked;
+        std::string typed;
+        std::vector<ShownBox> shown;
+    } cases[] = {
+        {"a named link to the picked folder", PickedItem{folder, "テスト"}, "テストへ", {askName, done}},
+        {"an empty name", PickedItem{folder, "テスト"}, "", {askName}},
+        {"an item without a file-system path", PickedItem{"", "プリンタ"}, "プリンタ", {askName, failedBox}},
+        {"a folder that has gone", PickedItem{folder + "\\消えた", "消えた"}, "消えた", {askName, failedBox}},
+    };
+    Started machine;
+    machine.values.TargetPath = machine.shell.specialFolderPath(csidlPrograms);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        machine.user = {};
+        machine.user.typed = {c.typed};
+        machine.folderBrowser.calls.clear();
+        machine.folderBrowser.picks = {c.picked};
+        const bool made = c.shown.size() == 2 && c.shown[1] == done;
+        machine.expectMakes([&] { machine.window->cmdFopen_Click(); }, made ? c.typed : "", folder);
+        EXPECT_EQ(machine.user.shown, c.shown);
+        EXPECT_EQ(machine.folderBrowser.calls, (std::vector<BrowseCall>{{0, 0, "", "参照", 0}}));
+    }
+}
+
+TEST(FolderCommands, ANewFolderGoesIntoTheTargetFolderAndOnlyThatOneAndRereadsViewAndList) {
+    Started machine;
+    machine.makeFolder(machine.sendTo() + "\\既存");
+    machine.writeBytes(machine.sendTo() + "\\既存\\中.lnk", "kept");
+    machine.makeFolder(machine.sendTo() + "\\親");
+    machine.mainForm().folderList(dirDir).setPath(folder);  // not where the folder goes
+    const struct {
+        const char* why;
+        std::optional<std::string> typed;  // nothing: Cancel
+        std::optional<std::string> made;   // inside the target folder
+    } cases[] = {
+        {"Cancel", std::nullopt, std::nullopt},
+        {"a name", "新しいフォルダ ﾌｫﾙﾀﾞ", "新しいフォルダ ﾌｫﾙﾀﾞ"},
+        {"an existing folder", "既存", std::nullopt},
+        {"below an existing folder", "親\\子", "親/子"},
+        {"up one folder", "..\\外", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const test::Snapshot before = machine.snapshot();
+        machine.user = {};
+        if (c.typed) machine.user.typed = {*c.typed};
+        machine.mainForm().log.clear();
+        machine.window->onEvent(cmdNdir, Event::Click);
+        const test::Snapshot changed = test::changes(before, machine.snapshot());
+        if (c.made) {
+            EXPECT_EQ(changed, (test::Snapshot{{machine.snapshotName(machine.sendTo()) + "/" + *c.made, "<folder>"}}));
+        } else {
+            EXPECT_TRUE(changed.empty()) << test::names(changed);
+        }
+        EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{{"フォルダ名を入力してください", "フォルダ作成", 0}}));
+        EXPECT_EQ(machine.mainForm().log, (std::vector<std::string>{"webMain refresh", "dirDir refresh"}));
+        EXPECT_EQ(machine.mainForm().folderList(dirDir).path(), folder);
+    }
+}
+
+}  // namespace
+}  // namespace parcelo
