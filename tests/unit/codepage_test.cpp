@@ -20,12 +20,7 @@ TEST_P(AnsiCodepage, ConvertsExactlyOrNotAtAll) {
 INSTANTIATE_TEST_SUITE_P(Cp932, AnsiCodepage, testing::ValuesIn(test::cp932Conversions),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AnsiCodepage, InvalidBytesBecomeReplacementCharacters) {
-    PortableCodepage codepage;
-    EXPECT_EQ(codepage.fromAnsi("\xFF" "B"), "\xEF\xBF\xBD" "B");
-}
-
-TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplaced) {
+TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplacedAsInTheCodepage) {
     PortableCodepage codepage;
     const std::string bad = "\xEF\xBF\xBD";
     const std::pair<std::string, std::string> cases[] = {
@@ -42,6 +37,7 @@ TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplaced
     };
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(decodeSettingsText("\xEF\xBB\xBF" + bytes, codepage), text) << testing::PrintToString(bytes);
+    EXPECT_EQ(decodeSettingsText("\xFF" "B", codepage), bad + "B") << "no mark: read in the code page";
 }
 
 TEST(Utf16, ComesBackAsTheSameUtf8AndALoneSurrogateAsAReplacement) {

@@ -11,24 +11,21 @@
 namespace parcelo {
 namespace {
 
-// The memory form's contract steps through a window's tab order; these are the steps it does not take.
-TEST(TabOrder, PassesOverThePanelAndShiftTabFromNowhereTakesTheLastStopAndAWindowWithoutStopsHasNone) {
-    const auto focusable = [](const ControlDesign& c) {
-        return isTabStop(frmMainDesign.controls, c, [](std::string_view) { return false; });
-    };
+// The memory form's contract steps through a window's tab order; these are the steps it does not take:
+// over the panel, Shift+Tab from nowhere, a window without stops, and option groups with none selected.
+TEST(TabOrder, StopsAreTheControlsAPersonUsesAndEachOptionButtonOfAGroupWithNoneSelected) {
+    const auto noneSelected = [](std::string_view) { return false; };
+    const auto focusable = [&](const ControlDesign& c) { return isTabStop(frmMainDesign.controls, c, noneSelected); };
     EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, "webMain", true, focusable), "cmdEx");
     EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, "", false, focusable), "cmdFopen");
     EXPECT_EQ(nextInTabOrder(frmMainDesign.controls, "webMain", true, [](const ControlDesign&) { return false; }), "");
-}
-
-TEST(TabStop, IsAControlAPersonUsesAndEachOptionButtonOfAGroupWithNoneSelected) {
     std::set<std::string_view> stops;
     for (const ControlDesign& d : frmOptDesign.controls)
-        if (isTabStop(frmOptDesign.controls, d, [](std::string_view) { return false; })) stops.insert(d.name);
+        if (isTabStop(frmOptDesign.controls, d, noneSelected)) stops.insert(d.name);
     EXPECT_EQ(stops, (std::set<std::string_view>{"chkOQ", "cmdOK", "cmdCan", "txtPath", "cmdO", "optUpath", "optSend",
                                                  "optStart"}));
     for (const ControlDesign& d : frmAboutDesign.controls)
-        EXPECT_EQ(isTabStop(frmAboutDesign.controls, d, [](std::string_view) { return false; }), d.name == "cmdOK")
+        EXPECT_EQ(isTabStop(frmAboutDesign.controls, d, noneSelected), d.name == "cmdOK")
             << d.name << ": labels, addresses and the icon are passed over";
 }
 

@@ -47,7 +47,6 @@ TEST(FolderTree, RootThenTheOpenFoldersThenTheSubfoldersOneLevelIn) {
          "C:\\ c:\\ 0+|C:\\Users Users 1+|C:\\Users\\花子 花子 2+|C:\\Users\\花子\\AppData AppData 3-|"
          "C:\\Users\\花子\\ﾃﾞｽｸﾄｯﾌﾟ ﾃﾞｽｸﾄｯﾌﾟ 3-|"},
         {"D:\\", {"a"}, "D:\\ d:\\ 0+|D:\\a a 1-|"},
-        {"C:\\x\\\\y", {}, "C:\\ c:\\ 0+|C:\\x x 1+|C:\\x\\\\y y 2+|"},
         {"", {"a"}, ""},
     };
     for (const auto& c : cases) {
@@ -63,12 +62,10 @@ TEST(NewFolderPath, IsTheNameAsTypedInsideTheParentOrNothing) {
         std::string parent, name;
         std::optional<std::string> path;
     } cases[] = {
-        {"C:\\送る", "新規", "C:\\送る\\新規"},
         {"C:\\送る", "X", "C:\\送る\\X"},
         {"C:\\送る", "", "C:\\送る\\"},  // the parent itself, which exists
         {"C:\\送る", "a..b\\.x\\x.", "C:\\送る\\a..b\\.x\\x."},
         {"", "新規", std::nullopt},  // would be the root of the current drive
-        {"C:\\送る", "..", std::nullopt},
         {"C:\\送る", "a/../../x", std::nullopt},
         {"C:\\送る", " .\\x", std::nullopt},
     };
