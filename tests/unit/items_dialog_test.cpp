@@ -56,8 +56,8 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
     machine.makeFolder(path("サブ"));
     link("e", "c:\\apps\\GONE.EXE\\");  // hidden, broken, and 消えた in other case with a separator
     machine.files.mark(path("e.lnk"), true, false, false);
-    link("ｆ", "C:\\Apps\\ｅｄｉｔ.exe");  // full-width letters fold too
-    link("g", "C:\\Apps\\ＥＤＩＴ.exe");
+    link("ｆ", "C:\\Apps\\ａｚ.exe");  // full-width letters fold too, ａ and ｚ included
+    link("g", "C:\\Apps\\ＡＺ.exe");
     machine.writeBytes(path("短い.lnk"), std::string("\x4C\0\0\0", 4));
     machine.writeBytes(path("メール.MAPIMail"), "");
     machine.files.mark(path("メール.MAPIMail"), true, false, false);
@@ -69,14 +69,14 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
     });
     EXPECT_EQ(rows, (Rows{
                         {"e", "c:\\apps\\GONE.EXE\\", "無効、リンク切れ、重複", "off"},
-                        {"g", "C:\\Apps\\ＥＤＩＴ.exe", "リンク切れ、重複", "on"},
+                        {"g", "C:\\Apps\\ＡＺ.exe", "リンク切れ、重複", "on"},
                         {"エディタ", "C:\\Apps\\edit.exe", "", "on"},  // 隠れ has other arguments
                         {"サブ", "ファイル フォルダー", "", "on"},
                         {"メール受信者", "ファイル", "無効", "off"},
                         {"消えた", "C:\\Apps\\gone.exe", "リンク切れ、重複", "on"},
                         {"短い", "(ショートカットを読み取れません)", "", "on"},
                         {"隠れ", "C:\\Apps\\edit.exe /h", "無効", "off"},
-                        {"ｆ", "C:\\Apps\\ｅｄｉｔ.exe", "リンク切れ、重複", "on"},
+                        {"ｆ", "C:\\Apps\\ａｚ.exe", "リンク切れ、重複", "on"},
                     }));
 }
 
