@@ -7,6 +7,7 @@
 #include "core/error_styles.h"
 #include "core/event_table.h"
 #include "core/shortcut_name.h"
+#include "core/standard_entries.h"
 #include "items/frmItems_design.h"
 #include "platform/platform_error.h"
 
@@ -28,6 +29,10 @@ constexpr Binding<frmItems> bindings[] = {
     {cmdClose,   Event::Click,    &frmItems::cmdClose_Click},
     {lvwItems,   Event::Change,   &frmItems::lvwItems_Change},
     {cmdSub,     Event::Click,    &frmItems::cmdSub_Click},
+    {cmdProp,    Event::Click,    &frmItems::cmdProp_Click},
+    {cmdOpen,    Event::Click,    &frmItems::cmdOpen_Click},
+    {cmdStd,     Event::Click,    &frmItems::cmdStd_Click},
+    {formSource, Event::Activate, &frmItems::Form_Activate},
 };
 
 constexpr Twips margin = 120;
@@ -185,6 +190,40 @@ void frmItems::cmdSub_Click() {
     fill();
     Form_Shown();
     lvwItems_Change();
+}
+
+void frmItems::cmdProp_Click() {
+    const std::vector<size_t> selected = lvwItems().selectedRows();
+    if (selected.empty()) return;
+    platform_.folders.showProperties(entries_.at(selected.front()).item.path);
+    refreshWhenActive_ = true;
+}
+
+void frmItems::cmdOpen_Click() {
+    platform_.shell.open(folder_);
+    refreshWhenActive_ = true;
+}
+
+void frmItems::Form_Activate() {
+    if (!refreshWhenActive_) return;
+    fill();
+    Form_Shown();
+}
+
+void frmItems::cmdStd_Click() {
+    const RestorePlan plan = planRestore(platform_.files, folder_, platform_.folders.items(folder_));
+    if (plan.missing.empty()) {
+        platform_.dialogs.messageBox(restoreText(plan), applicationTitle, box::ok);
+        return;
+    }
+    if (platform_.dialogs.messageBox(restoreText(plan), applicationTitle, box::okCancel) != box::pressedOk) return;
+    try {
+        restoreStandardEntries(platform_.files, folder_, plan);
+    } catch (const PlatformError&) {
+        fail();
+    }
+    fill();
+    Form_Shown();
 }
 
 // The folder is hidden, so Explorer lists only the shortcut beside it, which opens it as a menu.

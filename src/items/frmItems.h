@@ -10,7 +10,8 @@
 namespace parcelo {
 
 // The entries of the Send To folder, each switched on and off by its check box (a hidden entry is
-// not in the menu), renamed in place, or moved to the Recycle Bin. Remembers nothing once closed.
+// not in the menu), renamed in place, moved to the Recycle Bin or edited in the shell's properties
+// sheet; the standard entries put back. Remembers nothing once closed.
 class frmItems : public FormEvents {
 public:
     frmItems(Platform& platform, std::string folder) : platform_(platform), folder_(std::move(folder)) {}
@@ -31,6 +32,10 @@ public:
     void cmdBroken_Click();
     void lvwItems_Change();
     void cmdSub_Click();
+    void cmdProp_Click();
+    void cmdOpen_Click();
+    void cmdStd_Click();
+    void Form_Activate();
     void cmdClose_Click();
 
 private:
@@ -47,6 +52,9 @@ private:
     std::string folder_;
     std::unique_ptr<Form> form_;
     std::vector<SendToEntry> entries_;
+    // A properties sheet or Explorer was opened on the folder: what the user changed there shows
+    // whenever the dialog is active again.
+    bool refreshWhenActive_ = false;
 };
 
 }  // namespace parcelo

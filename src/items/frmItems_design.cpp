@@ -15,7 +15,10 @@ constexpr ControlDesign controls[] = {
     {cmdRen,    Button,     "",       "名前の変更(&R)",         {7425,  555, 2055,  375}, 2},
     {cmdBroken, Button,     "",       "リンク切れを選択(&B)",   {7425,  990, 2055,  375}, 3},
     {cmdSub,    Button,     "",       "サブメニュー(&S)",       {7425, 1425, 2055,  375}, 4},
-    {cmdClose,  Button,     "",       "閉じる",                 {7425, 4905, 2055,  375}, 5, cancelButton},
+    {cmdProp,   Button,     "",       "プロパティ(&P)",         {7425, 1860, 2055,  375}, 5},
+    {cmdOpen,   Button,     "",       "フォルダーを開く(&O)",   {7425, 2295, 2055,  375}, 6},
+    {cmdStd,    Button,     "",       "既定の項目を戻す(&T)",   {7425, 2730, 2055,  375}, 7},
+    {cmdClose,  Button,     "",       "閉じる",                 {7425, 4905, 2055,  375}, 8, cancelButton},
 };
 
 }  // namespace
@@ -28,7 +31,7 @@ const FormDesign frmItemsDesign{
     .background = {192, 192, 192},
     .controls = controls,
     .menu = {},
-    .minimum = {0, 0, 6000, 3000},
+    .minimum = {0, 0, 6000, 3720},  // Close stays below the column of buttons
 };
 
 }  // namespace parcelo

@@ -14,6 +14,9 @@ inline constexpr std::string_view cmdDel = "cmdDel";
 inline constexpr std::string_view cmdRen = "cmdRen";
 inline constexpr std::string_view cmdBroken = "cmdBroken";
 inline constexpr std::string_view cmdSub = "cmdSub";
+inline constexpr std::string_view cmdProp = "cmdProp";
+inline constexpr std::string_view cmdOpen = "cmdOpen";
+inline constexpr std::string_view cmdStd = "cmdStd";
 inline constexpr std::string_view cmdClose = "cmdClose";
 }  // namespace frmItemsNames
 

@@ -24,6 +24,8 @@ public:
     virtual void writeFile(const std::string& path, std::string_view bytes) = 0;
     // Moves `from` over `to` in one step; `to` may exist.
     virtual void replaceFile(const std::string& from, const std::string& to) = 0;
+    // Sets or clears the hidden and system marks of a file that exists.
+    virtual void setAttributes(const std::string& path, bool hidden, bool system) = 0;
     virtual void removeFile(const std::string& path) = 0;
     // Makes one directory; the folders above it must exist.
     virtual void createDirectory(const std::string& path) = 0;

@@ -17,6 +17,7 @@ enum class Event {
     Rename,     // the user finished typing a list row's new name
     DeleteKey,  // the Delete key in a list
     Drop,       // files were dropped on a window whose design accepts them
+    Activate,   // the window became the active one again, once the handler at work has returned
 };
 
 // Source name of the window's own events.

@@ -45,6 +45,8 @@ public:
     // Moves the items to the Recycle Bin, with the shell's own confirmation; false when the user
     // called it off.
     virtual bool recycle(const std::vector<std::string>& paths) = 0;
+    // Opens the shell's properties sheet of the item, which the user closes; returns at once.
+    virtual void showProperties(const std::string& path) = 0;
     // Drops the paths on the item as the shell's Send To does; false when the shell gives the item no
     // drop target, or one that will not take them. Throws when the paths cannot be handed over.
     virtual bool dropOn(const std::string& item, const std::vector<std::string>& paths) = 0;

@@ -19,7 +19,7 @@ public:
     void failOperation(int n) { failAt_ = n == 0 ? 0 : operations_ + n; }
     // The operations made so far.
     int operations() const { return operations_; }
-    // Every path a write, replacement, removal or new folder touched or tried to, in order.
+    // Every path a write, replacement, new mark, removal or new folder touched or tried to, in order.
     std::vector<std::string> changed;
 
     FileAttributes attributes(const std::string& path) override {
@@ -38,6 +38,10 @@ public:
         changed.push_back(from);
         if (change(to)) fail(to);
         inner_.replaceFile(from, to);
+    }
+    void setAttributes(const std::string& path, bool hidden, bool system) override {
+        if (change(path)) fail(path);
+        inner_.setAttributes(path, hidden, system);
     }
     void removeFile(const std::string& path) override {
         if (change(path)) fail(path);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/desktop_ini.h"
+#include "core/utf8.h"
 #include "items/frmItems.h"
 #include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
@@ -11,6 +13,13 @@ namespace {
 using namespace frmItemsNames;
 
 const ShownBox failed{"失敗", "Parcelo", 0};
+
+// UTF-16LE bytes of UTF-8 text.
+std::string le(std::string_view text) {
+    std::string out;
+    for (const char16_t unit : utf16Of(text)) out += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return out;
+}
 using Rows = std::vector<std::vector<std::string>>;
 
 // The entries dialog on a Send To folder with a working, a broken and a hidden shortcut.
@@ -198,6 +207,111 @@ TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBackButNotOverAnotherFile) {
     EXPECT_FALSE(machine.files.attributes(path("日記")).hidden);
     // Back to a plain folder: no shortcut, shown and ticked again.
     EXPECT_EQ(rows[1], (std::vector<std::string>{"写真 2024", "ファイル フォルダー", "", "on"}));
+}
+
+TEST_F(ItemsDialog, TheMissingStandardEntriesComeBackOnOkAndAtOnceInTheListAndASecondPressFindsNone) {
+    machine.writeBytes(path("desktop (CREATE shortcut).desklink"), "");  // switched off, in other case
+    machine.files.mark(path("desktop (CREATE shortcut).desklink"), true, false, false);
+    const std::string made[] = {"Compressed (zipped) Folder.ZFSendToTarget", "Documents.mydocs", "Mail Recipient.MAPIMail"};
+    const ShownBox question{"次の既定の項目を作成します。\n\n圧縮 (zip 形式) フォルダー\nドキュメント\nメール受信者", "Parcelo",
+                            box::okCancel};
+    machine.user.buttons = {box::pressedCancel, box::pressedOk, box::pressedOk};
+    open([&](MemoryForm& form, MemoryControl& list) {
+        const auto before = machine.snapshot();
+        form.click(cmdStd);
+        EXPECT_EQ(machine.snapshot(), before);
+        form.click(cmdStd);
+        std::vector<std::string> listed;
+        for (const ListRow& row : list.rows()) listed.push_back(row.iconPath.substr(machine.sendTo().size() + 1));
+        EXPECT_EQ(listed, (std::vector<std::string>{made[0], made[1], made[2], "desktop (CREATE shortcut).desklink",
+                                                    "エディタ.lnk", "消えた.lnk", "隠れ.lnk"}));
+        form.click(cmdStd);
+    });
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{question, question, {"既定の項目はすべてそろっています。", "Parcelo", 0}}));
+    for (const std::string& file : made) EXPECT_EQ(machine.readBytes(path(file)), "") << file;
+    EXPECT_EQ(machine.readBytes(path("desktop.ini")),
+              "\xFF\xFE" + le("[LocalizedFileNames]\r\n"
+                              "Compressed (zipped) Folder.ZFSendToTarget=@%SystemRoot%\\system32\\zipfldr.dll,-10227\r\n"
+                              "Documents.mydocs=@%SystemRoot%\\system32\\shell32.dll,-21770\r\n"
+                              "Mail Recipient.MAPIMail=@%SystemRoot%\\system32\\sendmail.dll,-203\r\n"));
+    const FileAttributes ini = machine.files.attributes(path("desktop.ini"));
+    EXPECT_TRUE(ini.hidden && ini.system);
+}
+
+TEST_F(ItemsDialog, AnExistingDesktopIniKeepsItsBytesAndMarksAndOneUnreadableOrReadOnlyIsNotRewritten) {
+    const std::string ini = path("desktop.ini"), mail = "Mail Recipient.MAPIMail=\x83\x81\x81\x5B\x83\x8B\r\n";
+    const std::string ansi = "[LocalizedFileNames]\r\n" + mail + "\r\n[.ShellClassInfo]\r\n", nul("[X]\0", 4);
+    const std::string all = "次の既定の項目を作成します。\n\n圧縮 (zip 形式) フォルダー\nデスクトップ (ショートカットを作成)\nドキュメント\nメール受信者";
+    const struct {
+        std::string before;
+        bool readOnly;
+        std::string after, note;
+    } cases[] = {
+        {ansi, false,
+         "[LocalizedFileNames]\r\n" + mail +
+             "Compressed (zipped) Folder.ZFSendToTarget=@%SystemRoot%\\system32\\zipfldr.dll,-10227\r\n"
+             "Desktop (create shortcut).DeskLink=@%SystemRoot%\\system32\\sendmail.dll,-21\r\n"
+             "Documents.mydocs=@%SystemRoot%\\system32\\shell32.dll,-21770\r\n\r\n[.ShellClassInfo]\r\n",
+         ""},
+        {nul, false, nul, "\n\ndesktop.ini を読み取れないため、書き換えません。項目は英語の名前で表示されます。"},
+        {ansi, true, ansi, ""},
+    };
+    for (const auto& c : cases) {
+        machine.writeBytes(ini, c.before);
+        machine.files.mark(ini, true, false, c.readOnly);
+        machine.user.shown.clear();
+        machine.user.buttons = {box::pressedOk};
+        open([&](MemoryForm& form, MemoryControl&) { form.click(cmdStd); });
+        const ShownBox question{all + c.note, "Parcelo", box::okCancel};
+        EXPECT_EQ(machine.user.shown, (c.readOnly ? std::vector<ShownBox>{question, failed} : std::vector<ShownBox>{question}));
+        EXPECT_EQ(machine.readBytes(ini), c.after);
+        EXPECT_TRUE(machine.files.attributes(ini).hidden && !machine.files.attributes(ini).system);
+        EXPECT_EQ(machine.exists(path("Documents.mydocs")), !c.readOnly) << "desktop.ini first";
+        for (const char* file : {"Compressed (zipped) Folder.ZFSendToTarget", "Desktop (create shortcut).DeskLink",
+                                 "Documents.mydocs", "Mail Recipient.MAPIMail"})
+            std::filesystem::remove(machine.files.hostPath(path(file)));
+    }
+}
+
+TEST_F(ItemsDialog, PropertiesAndTheFolderOpenInTheShellAndTheListIsReadAgainOnceTheDialogIsActive) {
+    open([&](MemoryForm& form, MemoryControl& list) {
+        form.click(cmdProp);  // nothing selected
+        list.selectRows({2});
+        std::filesystem::remove(machine.files.hostPath(path("消えた.lnk")));
+        form.activate();
+        EXPECT_EQ(list.rows().size(), 3u) << "read again with nothing opened";
+        form.click(cmdProp);
+        form.activate();
+        EXPECT_EQ(list.rows().size(), 2u);
+        form.click(cmdOpen);
+    });
+    EXPECT_EQ(machine.folders.propertiesShown, std::vector<std::string>{path("隠れ.lnk")});
+    EXPECT_EQ(machine.shell.opened, std::vector<std::string>{machine.sendTo()});
+}
+
+TEST(DesktopIni, LinesJoinTheSectionInTheFilesOwnEncodingAndEveryOtherByteStays) {
+    const std::vector<LocalizedName> names{{"A.x", "@a.dll,-1"}, {"B.y", "@b.dll,-2"}};
+    const std::string both = "A.x=@a.dll,-1\r\nB.y=@b.dll,-2\r\n", bom16 = "\xFF\xFE", bom8 = "\xEF\xBB\xBF";
+    const std::string sjis = "\x83\x5B\x83\x8B=\x95\x5C\r\n";  // cp932 with '[' and '\' as second bytes
+    const struct {
+        const char* name;
+        std::string before;
+        std::optional<std::string> after;
+    } cases[] = {
+        {"none yet", "", bom16 + le("[LocalizedFileNames]\r\n" + both)},
+        {"ANSI, one there in other case", "[.S]\r\n" + sjis + "[localizedfilenames]\r\n b.Y = old\r\n\r\n[X]\n",
+         "[.S]\r\n" + sjis + "[localizedfilenames]\r\n b.Y = old\r\nA.x=@a.dll,-1\r\n\r\n[X]\n"},
+        {"UTF-8, no section, no last break", bom8 + "[.S]\r\nテ=1", bom8 + "[.S]\r\nテ=1\r\n[LocalizedFileNames]\r\n" + both},
+        {"UTF-16, the first section, no last break", bom16 + le("[LocalizedFileNames]\r\nテ=😀\r\n[LocalizedFileNames]\r\nZ=1"),
+         bom16 + le("[LocalizedFileNames]\r\nテ=😀\r\n" + both + "[LocalizedFileNames]\r\nZ=1")},
+        {"all there", bom16 + le("[LocalizedFileNames]\r\na.x=1\r\nb.y=2"), bom16 + le("[LocalizedFileNames]\r\na.x=1\r\nb.y=2")},
+        {"UTF-16 of odd length", bom16 + le("[X]") + "!", std::nullopt},
+        {"lone high surrogate", bom16 + le("[X]") + "\x3D\xD8", std::nullopt},
+        {"lone low surrogate", bom16 + std::string("\x00\xDC", 2) + le("[X]"), std::nullopt},
+        {"malformed UTF-8", bom8 + "[X]\r\n\xC3(", std::nullopt},
+        {"NUL in ANSI, as UTF-16 without its mark", le("[X]"), std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(withLocalizedNames(c.before, names), c.after) << c.name;
 }
 
 }  // namespace

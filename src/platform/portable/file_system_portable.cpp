@@ -92,7 +92,15 @@ void PortableFileSystem::replaceFile(const std::string& from, const std::string&
         fail(error_code::accessDenied, "アクセスが拒否されました", to);
     fs::rename(source, target, error);
     if (error) fail(error_code::accessDenied, "置き換えられません", to);
-    marks_.erase(target);
+    marks_[target] = marksOf(source);
+    marks_.erase(source);
+}
+
+void PortableFileSystem::setAttributes(const std::string& path, bool hidden, bool system) {
+    const fs::path host = hostPath(path);
+    std::error_code error;
+    if (!fs::exists(host, error)) fail(error_code::fileNotFound, "ファイルが見つかりません", path);
+    marks_[host] = {hidden, system, marksOf(host).readOnly};
 }
 
 void PortableFileSystem::removeFile(const std::string& path) {

@@ -109,6 +109,8 @@ public:
     void click(std::string_view name);
     void doubleClick(std::string_view name);
     void drop(const std::vector<std::string>& paths);
+    // The user comes back to the window from another.
+    void activate() { events_.onEvent(formSource, Event::Activate); }
     std::vector<std::string> droppedPaths() const override { return dropped_; }
 
     WindowState state() const override { return state_; }

@@ -21,6 +21,8 @@ public:
     void rename(const std::string& path, const std::string& newName) override;
     // Moves the items into `recycleBin` (a folder of the same drive), unless refuseToRecycle is set.
     bool recycle(const std::vector<std::string>& paths) override;
+    // Records the item.
+    void showProperties(const std::string& path) override { propertiesShown.push_back(path); }
     // Records the drop on the items listed in dropTargets.
     bool dropOn(const std::string& item, const std::vector<std::string>& paths) override;
 
@@ -31,6 +33,7 @@ public:
     int reaches = 0;                // how often a target was looked at
     std::set<std::string> dropTargets;   // items the shell gives a drop target
     std::vector<std::string> drops;      // "item|path|path..." for each drop
+    std::vector<std::string> propertiesShown;
 
 private:
     PortableFileSystem& files_;

@@ -47,6 +47,17 @@ void Win32FileSystem::replaceFile(const std::string& from, const std::string& to
         throw lastError("置き換え " + to);
 }
 
+void Win32FileSystem::setAttributes(const std::string& path, bool hidden, bool system) {
+    const std::wstring wide = widen(path);
+    const DWORD old = GetFileAttributesW(wide.c_str());
+    if (old == INVALID_FILE_ATTRIBUTES) throw lastError("属性 " + path);
+    const DWORD marks = (hidden ? FILE_ATTRIBUTE_HIDDEN : 0) | (system ? FILE_ATTRIBUTE_SYSTEM : 0);
+    const DWORD wanted = (old & ~(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NORMAL)) | marks;
+    // NORMAL stands only alone.
+    if (!SetFileAttributesW(wide.c_str(), wanted != 0 ? wanted : FILE_ATTRIBUTE_NORMAL))
+        throw lastError("属性 " + path);
+}
+
 void Win32FileSystem::removeFile(const std::string& path) {
     if (!DeleteFileW(widen(path).c_str())) throw lastError("削除 " + path);
 }

@@ -18,6 +18,8 @@ constexpr DWORD mainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr UINT firstShowing = WM_APP + 0x11;
+// Posted, so a box that closes inside a handler does not run another handler within it.
+constexpr UINT activated = WM_APP + 0x12;
 
 DWORD styleOf(Border border) {
     switch (border) {
@@ -217,6 +219,9 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     case firstShowing:
         raise(formSource, Event::Shown);
         return 0;
+    case activated:
+        raise(formSource, Event::Activate);
+        return 0;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(w);
         const RECT* suggested = reinterpret_cast<RECT*>(l);
@@ -228,7 +233,10 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
     case WM_ACTIVATE:
         if (LOWORD(w) == WA_INACTIVE) {
             lastFocus_ = GetFocus();
-        } else if (lastFocus_ && IsChild(window, lastFocus_)) {
+            break;
+        }
+        PostMessageW(window, activated, 0, 0);
+        if (lastFocus_ && IsChild(window, lastFocus_)) {
             SetFocus(lastFocus_);
             return 0;
         }

@@ -124,6 +124,11 @@ bool Win32ShellFolder::recycle(const std::vector<std::string>& paths) {
     return !operation.fAnyOperationsAborted;
 }
 
+void Win32ShellFolder::showProperties(const std::string& path) {
+    if (!SHObjectProperties(GetActiveWindow(), SHOP_FILEPATH, widen(path).c_str(), nullptr))
+        throw lastError("プロパティ " + path);
+}
+
 // As Explorer's Send To does it: the paths, as one shell data object, dropped on the item's own drop
 // target, so a folder copies them, a shortcut starts its program with them, and so on.
 bool Win32ShellFolder::dropOn(const std::string& item, const std::vector<std::string>& paths) {

@@ -14,6 +14,7 @@ public:
     void setHidden(const std::string& path, bool hidden) override;
     void rename(const std::string& path, const std::string& newName) override;
     bool recycle(const std::vector<std::string>& paths) override;
+    void showProperties(const std::string& path) override;
     bool dropOn(const std::string& item, const std::vector<std::string>& paths) override;
 };
 
