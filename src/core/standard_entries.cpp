@@ -48,14 +48,14 @@ RestorePlan planRestore(FileSystem& files, const std::string& folder, const std:
 std::string restoreText(const RestorePlan& plan) {
     if (plan.missing.empty()) return "既定の項目はすべてそろっています。";
     std::string text = "次の既定の項目を作成します。\n";
-    for (const StandardEntry& entry : plan.missing) text += "\n" + std::string(entry.shown);
+    for (const StandardEntry& entry : plan.missing) text.append("\n").append(entry.shown);
     if (!plan.desktopIni) text += "\n\ndesktop.ini を読み取れないため、書き換えません。項目は英語の名前で表示されます。";
     return text;
 }
 
 void restoreStandardEntries(FileSystem& files, const std::string& folder, const RestorePlan& plan) {
     if (plan.desktopIniChanges) writeMarkedFileAtomically(files, desktopIniOf(folder), *plan.desktopIni);
-    for (const StandardEntry& entry : plan.missing) files.writeFile(folder + "\\" + std::string(entry.file), "");
+    for (const StandardEntry& entry : plan.missing) files.writeFile(std::string(folder).append("\\").append(entry.file), "");
 }
 
 }  // namespace parcelo

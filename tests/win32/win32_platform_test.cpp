@@ -7,6 +7,7 @@
 #include "../shared/cp932_cases.h"
 #include "core/atomic_write.h"
 #include "core/send_to_entries.h"
+#include "core/standard_entries.h"
 #include "platform/win32/codepage_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/folder_browser_win32.h"
@@ -115,6 +116,26 @@ TEST_F(SystemFolder, ReadsNamesMarksTargetsAndArgumentsAsTheShellShowsThemAndRen
     EXPECT_TRUE(files.attributes(folder + "\\名前.lnk").hidden) << "the mark goes with the new name";
     EXPECT_THROW(shell.rename(folder + "\\名前.lnk", "壊れ.lnk"), PlatformError);
     EXPECT_TRUE(shell.slowToReach("\\\\server\\share\\x.exe"));
+}
+
+TEST_F(SystemFolder, TheStandardEntriesAreEmptyFilesAndDesktopIniKeepsItsUtf16AndItsHiddenAndSystemMarks) {
+    const std::string ini = folder + "\\desktop.ini", head("\xFF\xFE[\0.\0S\0]\0\r\0\n\0", 14);
+    files.writeFile(ini, head);
+    SetFileAttributesW(widen(ini).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    restoreStandardEntries(files, folder, planRestore(files, folder, Win32ShellFolder().items(folder)));
+    std::string added;
+    for (const char c : std::string("[LocalizedFileNames]\r\n"
+                                    "Compressed (zipped) Folder.ZFSendToTarget=@%SystemRoot%\\system32\\zipfldr.dll,-10227\r\n"
+                                    "Desktop (create shortcut).DeskLink=@%SystemRoot%\\system32\\sendmail.dll,-21\r\n"
+                                    "Documents.mydocs=@%SystemRoot%\\system32\\shell32.dll,-21770\r\n"
+                                    "Mail Recipient.MAPIMail=@%SystemRoot%\\system32\\sendmail.dll,-203\r\n"))
+        added += {c, '\0'};
+    EXPECT_EQ(files.readFile(ini), head + added);
+    const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    EXPECT_EQ(GetFileAttributesW(widen(ini).c_str()) & marks, marks);
+    for (const char* file : {"Compressed (zipped) Folder.ZFSendToTarget", "Desktop (create shortcut).DeskLink",
+                             "Documents.mydocs", "Mail Recipient.MAPIMail"})
+        EXPECT_EQ(files.readFile(folder + "\\" + file), "") << file;
 }
 
 }  // namespace

@@ -124,9 +124,17 @@ bool Win32ShellFolder::recycle(const std::vector<std::string>& paths) {
     return !operation.fAnyOperationsAborted;
 }
 
+// The item's own context-menu verb, so a shortcut shows its target, arguments, folder and icon.
 void Win32ShellFolder::showProperties(const std::string& path) {
-    if (!SHObjectProperties(GetActiveWindow(), SHOP_FILEPATH, widen(path).c_str(), nullptr))
-        throw lastError("プロパティ " + path);
+    const std::wstring file = widen(path);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_FLAG_NO_UI;
+    request.hwnd = GetActiveWindow();
+    request.lpVerb = L"properties";
+    request.lpFile = file.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&request)) throw lastError("プロパティ " + path);
 }
 
 // As Explorer's Send To does it: the paths, as one shell data object, dropped on the item's own drop
