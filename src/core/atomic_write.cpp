@@ -40,7 +40,6 @@ void writeFileAtomically(FileSystem& files, const std::string& path, std::string
 
 void writeMarkedFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes) {
     const FileAttributes old = files.attributes(path);
-    if (old.readOnly) throw PlatformError(error_code::accessDenied, "読み取り専用です: " + path);
     const bool hidden = !old.exists || old.hidden, system = !old.exists || old.system;
     replaceThroughTemporary(files, path, [&](const std::string& temporary) {
         files.writeFile(temporary, bytes);

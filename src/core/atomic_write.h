@@ -15,7 +15,8 @@ void writeFileAtomically(FileSystem& files, const std::string& path,
 void writeFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
 
 // The same for a file the shell reads with its hidden and system marks on, such as desktop.ini: the
-// new file keeps the old one's marks, and a file made new gets both. A read-only file is refused.
+// new file keeps the old one's marks, and a file made new gets both. A read-only file cannot be
+// replaced.
 void writeMarkedFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes);
 
 }  // namespace parcelo

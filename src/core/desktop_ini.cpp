@@ -44,8 +44,8 @@ std::string encoded(std::string_view ascii, Encoding encoding) {
     return out;
 }
 
-// One line of the file: where its bytes lie, and its characters with every one outside ASCII as 0x80,
-// which matches none of the names looked for, however the file encodes it.
+// One line of the file: where its bytes lie, and its characters as single bytes, a UTF-16 unit outside
+// Latin-1 as 0x80, so none outside ASCII matches the names and brackets looked for.
 struct Line {
     size_t begin = 0, end = 0;  // end: after its line break, if it has one
     std::string ascii;
@@ -57,8 +57,7 @@ std::vector<Line> linesOf(std::string_view bytes, Encoding encoding) {
     for (size_t i = encoding.bom; i < bytes.size();) {
         Line line{i, i, ""};
         while (i < bytes.size()) {
-            const bool ascii = !encoding.utf16 || bytes[i + 1] == '\0';
-            const char c = ascii && static_cast<unsigned char>(bytes[i]) < 0x80 ? bytes[i] : '\x80';
+            const char c = encoding.utf16 && bytes[i + 1] != '\0' ? '\x80' : bytes[i];
             i += unit;
             if (c == '\n') break;
             line.ascii += c;
@@ -104,7 +103,6 @@ std::optional<std::string> withLocalizedNames(std::string_view desktopIni, const
     for (const LocalizedName& name : names) {
         const auto same = [&](const std::string& file) { return sameIgnoringCase(file, name.file); };
         if (std::any_of(present.begin(), present.end(), same)) continue;
-        present.push_back(name.file);
         added += name.file + "=" + name.name + "\r\n";
     }
     if (added.empty()) return std::string(desktopIni);

@@ -205,7 +205,10 @@ void frmItems::cmdOpen_Click() {
 }
 
 void frmItems::Form_Activate() {
-    if (!refreshWhenActive_) return;
+    if (refreshWhenActive_) reread();
+}
+
+void frmItems::reread() {
     fill();
     Form_Shown();
 }
@@ -222,8 +225,7 @@ void frmItems::cmdStd_Click() {
     } catch (const PlatformError&) {
         fail();
     }
-    fill();
-    Form_Shown();
+    reread();
 }
 
 // The folder is hidden, so Explorer lists only the shortcut beside it, which opens it as a menu.

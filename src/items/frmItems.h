@@ -42,6 +42,8 @@ private:
     ReportList& lvwItems();
     void fill();
     void showStates();
+    // The folder as it is now, with what is known of the targets.
+    void reread();
     void fail();
     // The selected entry that the submenu button acts on: a folder, or a submenu's shortcut.
     std::optional<size_t> submenuCandidate();

@@ -239,52 +239,59 @@ TEST_F(ItemsDialog, TheMissingStandardEntriesComeBackOnOkAndAtOnceInTheListAndAS
 }
 
 TEST_F(ItemsDialog, AnExistingDesktopIniKeepsItsBytesAndMarksAndOneUnreadableOrReadOnlyIsNotRewritten) {
-    const std::string ini = path("desktop.ini"), mail = "Mail Recipient.MAPIMail=\x83\x81\x81\x5B\x83\x8B\r\n";
-    const std::string ansi = "[LocalizedFileNames]\r\n" + mail + "\r\n[.ShellClassInfo]\r\n", nul("[X]\0", 4);
-    const std::string all = "次の既定の項目を作成します。\n\n圧縮 (zip 形式) フォルダー\nデスクトップ (ショートカットを作成)\nドキュメント\nメール受信者";
+    const std::string ini = path("desktop.ini"), head = "[LocalizedFileNames]\r\n", tail = "\r\n[.ShellClassInfo]\r\n";
+    const std::string mail = "Mail Recipient.MAPIMail=\x83\x81\x81\x5B\x83\x8B\r\n", nul("[X]\0", 4), bom8 = "\xEF\xBB\xBF[.S]\r\n";
+    const std::string three = "Compressed (zipped) Folder.ZFSendToTarget=@%SystemRoot%\\system32\\zipfldr.dll,-10227\r\n"
+                              "Desktop (create shortcut).DeskLink=@%SystemRoot%\\system32\\sendmail.dll,-21\r\n"
+                              "Documents.mydocs=@%SystemRoot%\\system32\\shell32.dll,-21770\r\n";
+    const std::string all = head + three + "Mail Recipient.MAPIMail=@%SystemRoot%\\system32\\sendmail.dll,-203\r\n";
+    const std::string question = "次の既定の項目を作成します。\n\n圧縮 (zip 形式) フォルダー\nデスクトップ (ショートカットを作成)\nドキュメント\nメール受信者";
     const struct {
         std::string before;
-        bool readOnly;
+        bool hidden, system, readOnly;
         std::string after, note;
+        bool made;
     } cases[] = {
-        {ansi, false,
-         "[LocalizedFileNames]\r\n" + mail +
-             "Compressed (zipped) Folder.ZFSendToTarget=@%SystemRoot%\\system32\\zipfldr.dll,-10227\r\n"
-             "Desktop (create shortcut).DeskLink=@%SystemRoot%\\system32\\sendmail.dll,-21\r\n"
-             "Documents.mydocs=@%SystemRoot%\\system32\\shell32.dll,-21770\r\n\r\n[.ShellClassInfo]\r\n",
-         ""},
-        {nul, false, nul, "\n\ndesktop.ini を読み取れないため、書き換えません。項目は英語の名前で表示されます。"},
-        {ansi, true, ansi, ""},
+        {head + mail + tail, true, false, false, head + mail + three + tail, "", true},
+        {bom8, false, true, false, bom8 + all, "", true},
+        {nul, true, true, false, nul, "\n\ndesktop.ini を読み取れないため、書き換えません。項目は英語の名前で表示されます。", true},
+        {head + mail, true, false, true, head + mail, "", false},
+        {all, true, true, true, all, "", true},  // nothing to add: not written
     };
     for (const auto& c : cases) {
+        machine.files.mark(ini, false, false, false);
         machine.writeBytes(ini, c.before);
-        machine.files.mark(ini, true, false, c.readOnly);
+        machine.files.mark(ini, c.hidden, c.system, c.readOnly);
         machine.user.shown.clear();
         machine.user.buttons = {box::pressedOk};
         open([&](MemoryForm& form, MemoryControl&) { form.click(cmdStd); });
-        const ShownBox question{all + c.note, "Parcelo", box::okCancel};
-        EXPECT_EQ(machine.user.shown, (c.readOnly ? std::vector<ShownBox>{question, failed} : std::vector<ShownBox>{question}));
+        const ShownBox asked{question + c.note, "Parcelo", box::okCancel};
+        EXPECT_EQ(machine.user.shown, (c.made ? std::vector<ShownBox>{asked} : std::vector<ShownBox>{asked, failed}));
         EXPECT_EQ(machine.readBytes(ini), c.after);
-        EXPECT_TRUE(machine.files.attributes(ini).hidden && !machine.files.attributes(ini).system);
-        EXPECT_EQ(machine.exists(path("Documents.mydocs")), !c.readOnly) << "desktop.ini first";
+        const FileAttributes marks = machine.files.attributes(ini);
+        EXPECT_TRUE(marks.hidden == c.hidden && marks.system == c.system) << c.after;
+        EXPECT_EQ(machine.exists(path("Documents.mydocs")), c.made) << "desktop.ini first";
         for (const char* file : {"Compressed (zipped) Folder.ZFSendToTarget", "Desktop (create shortcut).DeskLink",
                                  "Documents.mydocs", "Mail Recipient.MAPIMail"})
             std::filesystem::remove(machine.files.hostPath(path(file)));
     }
 }
 
-TEST_F(ItemsDialog, PropertiesAndTheFolderOpenInTheShellAndTheListIsReadAgainOnceTheDialogIsActive) {
-    open([&](MemoryForm& form, MemoryControl& list) {
-        form.click(cmdProp);  // nothing selected
-        list.selectRows({2});
-        std::filesystem::remove(machine.files.hostPath(path("消えた.lnk")));
-        form.activate();
-        EXPECT_EQ(list.rows().size(), 3u) << "read again with nothing opened";
-        form.click(cmdProp);
-        form.activate();
-        EXPECT_EQ(list.rows().size(), 2u);
-        form.click(cmdOpen);
-    });
+TEST_F(ItemsDialog, PropertiesOrTheFolderOpenInTheShellAndTheListIsReadAgainOnceTheDialogIsActive) {
+    machine.folders.slowDrives = {'C'};  // targets looked at only once the list is on the screen
+    for (const std::string_view button : {cmdProp, cmdOpen}) {
+        std::filesystem::remove(machine.files.hostPath(path("新.lnk")));
+        open([&](MemoryForm& form, MemoryControl& list) {
+            form.click(cmdProp);  // nothing selected
+            list.selectRows({2});
+            link("新", "C:\\Apps\\gone.exe");
+            form.activate();
+            EXPECT_EQ(list.rows().size(), 3u) << "read again with nothing opened";
+            form.click(button);
+            form.activate();
+            EXPECT_EQ(cells(list)[1], (std::vector<std::string>{"新", "C:\\Apps\\gone.exe", "リンク切れ、重複", "on"})) << button;
+        });
+    }
     EXPECT_EQ(machine.folders.propertiesShown, std::vector<std::string>{path("隠れ.lnk")});
     EXPECT_EQ(machine.shell.opened, std::vector<std::string>{machine.sendTo()});
 }
@@ -302,11 +309,12 @@ TEST(DesktopIni, LinesJoinTheSectionInTheFilesOwnEncodingAndEveryOtherByteStays)
         {"ANSI, one there in other case", "[.S]\r\n" + sjis + "[localizedfilenames]\r\n b.Y = old\r\n\r\n[X]\n",
          "[.S]\r\n" + sjis + "[localizedfilenames]\r\n b.Y = old\r\nA.x=@a.dll,-1\r\n\r\n[X]\n"},
         {"UTF-8, no section, no last break", bom8 + "[.S]\r\nテ=1", bom8 + "[.S]\r\nテ=1\r\n[LocalizedFileNames]\r\n" + both},
-        {"UTF-16, the first section, no last break", bom16 + le("[LocalizedFileNames]\r\nテ=😀\r\n[LocalizedFileNames]\r\nZ=1"),
-         bom16 + le("[LocalizedFileNames]\r\nテ=😀\r\n" + both + "[LocalizedFileNames]\r\nZ=1")},
+        {"UTF-16, the first section, no last break; せ is 5B 30", bom16 + le("[LocalizedFileNames]\r\nせ=😀\r\n[LocalizedFileNames]\r\nZ=1"),
+         bom16 + le("[LocalizedFileNames]\r\nせ=😀\r\n" + both + "[LocalizedFileNames]\r\nZ=1")},
         {"all there", bom16 + le("[LocalizedFileNames]\r\na.x=1\r\nb.y=2"), bom16 + le("[LocalizedFileNames]\r\na.x=1\r\nb.y=2")},
         {"UTF-16 of odd length", bom16 + le("[X]") + "!", std::nullopt},
-        {"lone high surrogate", bom16 + le("[X]") + "\x3D\xD8", std::nullopt},
+        {"lone high surrogate at the end", bom16 + le("[X]") + "\x3D\xD8", std::nullopt},
+        {"lone high surrogate before text", bom16 + "\x3D\xD8" + le("[X]"), std::nullopt},
         {"lone low surrogate", bom16 + std::string("\x00\xDC", 2) + le("[X]"), std::nullopt},
         {"malformed UTF-8", bom8 + "[X]\r\n\xC3(", std::nullopt},
         {"NUL in ANSI, as UTF-16 without its mark", le("[X]"), std::nullopt},
