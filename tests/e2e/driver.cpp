@@ -581,6 +581,13 @@ void run(std::vector<std::wstring> args) {
         printLine(linkTarget(caption));
         return;
     }
+    if (command == L"link-arguments") {
+        wchar_t arguments[32768] = {};
+        if (FAILED(loadedLink(caption)->GetArguments(arguments, 32768)))
+            throw Failure{L"cannot read the shortcut " + caption};
+        printLine(arguments);
+        return;
+    }
     if (command == L"make-link") {
         need(args, 3, L"make-link PATH TARGET [ARGUMENTS]");
         makeLink(caption, args[2], args.size() > 3 ? args[3] : L"");

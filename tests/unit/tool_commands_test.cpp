@@ -51,6 +51,24 @@ TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnceAndReportsAMissingFolde
     EXPECT_FALSE(machine.exists(machine.sendTo()));
 }
 
+TEST_F(ToolCommands, TheCopyAndMoveEntriesStartParceloWithTheirSwitchesAndAreWrittenOnce) {
+    machine.shortcuts.write(machine.sendTo() + "\\移す.lnk", "C:\\TOOLS\\Parcelo\\Parcelo.exe", "/MOVETO", "");
+    window.mnuCopyMove_Click();
+    EXPECT_EQ(linkIn("フォルダーへコピー.lnk"), (LinkTarget{self, "/copyto"}));
+    EXPECT_FALSE(machine.exists(machine.sendTo() + "\\フォルダーへ移動.lnk"));
+    machine.files.removeFile(machine.sendTo() + "\\移す.lnk");
+    window.mnuCopyMove_Click();
+    EXPECT_EQ(linkIn("フォルダーへ移動.lnk"), (LinkTarget{self, "/moveto"}));
+    window.mnuCopyMove_Click();
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
+                                      {"「フォルダーへ移動」は既に送るメニューにあります (移す)\n完了", "Parcelo", 0},
+                                      {"「フォルダーへコピー」は既に送るメニューにあります (フォルダーへコピー)\n完了", "Parcelo", 0},
+                                      {"「フォルダーへコピー」は既に送るメニューにあります (フォルダーへコピー)\n"
+                                       "「フォルダーへ移動」は既に送るメニューにあります (フォルダーへ移動)", "Parcelo", 0},
+                                  }));
+    EXPECT_EQ(log(), std::vector<std::string>(3, "webMain refresh"));
+}
+
 TEST_F(ToolCommands, DroppedFilesAndFoldersBecomeShortcutsInTheOrderDropped) {
     machine.writeBytes("C:\\Apps\\隠し.exe", "MZ");
     machine.files.mark("C:\\Apps\\隠し.exe", true, false, false);

@@ -23,7 +23,8 @@ std::unique_ptr<ItemIdList> ScriptedFolderBrowser::makeList(const std::string& p
 }
 
 std::optional<FolderBrowser::Choice> ScriptedFolderBrowser::browse(std::int32_t owner, ItemIdHandle root,
-                                                                    const std::string& title, std::int32_t flags) {
+                                                                    const std::string& title, std::int32_t flags,
+                                                                    const std::string&) {
     const auto rootList = lists_.find(root);
     calls.push_back({owner, root, rootList == lists_.end() ? "" : rootList->second, title, flags});
     if (picks.empty()) return std::nullopt;

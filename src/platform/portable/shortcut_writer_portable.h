@@ -10,7 +10,7 @@ class PortableShortcutWriter : public ShortcutWriter {
 public:
     PortableShortcutWriter(FileSystem& files, Codepage& codepage) : files_(files), codepage_(codepage) {}
     void write(const std::string& file, const std::string& target, const std::string& arguments,
-               const std::string& iconOf) override;
+               const std::string& iconOf, std::optional<int> iconIndex = std::nullopt) override;
 
 private:
     FileSystem& files_;
