@@ -17,9 +17,8 @@ constexpr std::int32_t newDialogStyle = 0x0040;
 std::string nameOf(const std::string& folder) {
     std::string path = folder;
     while (path.size() > 3 && path.back() == '\\') path.pop_back();
-    const size_t separator = path.find_last_of('\\');
-    if (separator == std::string::npos || separator + 1 == path.size()) return path;
-    return path.substr(separator + 1);
+    if (path.back() == '\\') return path;
+    return path.substr(path.find_last_of('\\') + 1);
 }
 
 // A menu shows "&&" as "&" and takes a lone "&" for the next letter's underline.
@@ -96,12 +95,12 @@ void runCopyMove(Platform& platform, FileOperation& operation, const CopyMoveReq
     std::vector<std::string> present;
     std::vector<std::string> missing;
     for (const std::string& path : request.paths) {
-        const FileAttributes attributes = platform.files.attributes(path);
-        if (attributes.directory && isWithin(folder, path)) {
+        // Only a folder can hold the destination, which is there.
+        if (isWithin(folder, path)) {
             tell(platform, "フォルダーをそれ自身の中へ" + verb + "することはできません。\n" + path, box::iconError);
             return;
         }
-        (attributes.exists ? present : missing).push_back(path);
+        (platform.files.attributes(path).exists ? present : missing).push_back(path);
     }
     if (!missing.empty()) {
         const std::string rest = present.empty() ? "" : "ほかの項目は" + verb + "します。";

@@ -45,6 +45,7 @@ TEST(RecentDestinations, TheFileIsOnePathALineMostRecentFirstAndAnythingElseIsEm
         {std::string("C:\\a\0b", 6), {}},
         {"C:\\a\r\nrelative\r\n", {}},
         {"C:", {}},
+        {"C:a", {}},
     };
     for (const auto& [bytes, folders] : cases) EXPECT_EQ(recentFromBytes(bytes), folders) << bytes;
     EXPECT_EQ(recentBytes({"C:\\b", "D:\\写真 1"}), "C:\\b\r\nD:\\写真 1\r\n");
@@ -94,11 +95,6 @@ protected:
         runCopyMove(machine.platform, operation, {transfer, std::move(paths)});
     }
     std::string recent() { return machine.readBytes(recentFile); }
-    std::vector<std::string> shownTexts() {
-        std::vector<std::string> texts;
-        for (const ShownBox& box : machine.user.shown) texts.push_back(box.text);
-        return texts;
-    }
 
     const std::string recentFile = std::string(test::PortableMachine::programFolder) + "\\Recent.txt";
     test::PortableMachine machine;
@@ -110,7 +106,7 @@ TEST_F(CopyMove, AFolderPickedInTheDialogIsSentToAndHeadsTheListWithoutTouchingD
     machine.folderBrowser.picks.push_back(PickedItem{"C:\\先", "先"});
     run(Transfer::Copy, {"C:\\元\\a b.txt", "C:\\元\\中"}, chooseFolderCommand);
     EXPECT_EQ(operation.calls, Paths{"copy C:\\元\\a b.txt C:\\元\\中 > C:\\先"});
-    EXPECT_EQ(machine.folderBrowser.calls.at(0).flags, 0x41);
+    EXPECT_EQ(machine.folderBrowser.calls, (std::vector<BrowseCall>{{0, 0, "", "コピー先のフォルダーを選んでください。", 0x41, "C:\\元"}}));
     EXPECT_EQ(recent(), "C:\\先\r\nC:\\元\r\n");
     EXPECT_FALSE(machine.exists(machine.dataIni()));
     EXPECT_TRUE(machine.user.shown.empty());
@@ -129,14 +125,16 @@ TEST_F(CopyMove, WhatCannotBeSentIsToldBeforeAnythingStarts) {
     run(Transfer::Copy, {"C:\\元\\消えた"}, "C:\\先");
     operation.fail = true;
     run(Transfer::Move, {"C:\\元\\a b.txt"}, "C:\\先");
-    EXPECT_EQ(shownTexts(), (Paths{
-                                "移動する項目がありません。",
-                                "フォルダが見つかりません。\nC:\\無い",
-                                "フォルダーをそれ自身の中へコピーすることはできません。\nC:\\元",
-                                "次の項目が見つかりません。ほかの項目はコピーします。\n\nC:\\元\\消えた\nC:\\元\\x",
-                                "次の項目が見つかりません。\n\nC:\\元\\消えた",
-                                "移動できませんでした。\n\nアクセスが拒否されました。",
-                            }));
+    const unsigned warning = box::iconWarning, error = box::iconError;
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
+                                      {"移動する項目がありません。", "Parcelo", warning},
+                                      {"フォルダが見つかりません。\nC:\\無い", "Parcelo", error},
+                                      {"フォルダーをそれ自身の中へコピーすることはできません。\nC:\\元", "Parcelo", error},
+                                      {"次の項目が見つかりません。ほかの項目はコピーします。\n\nC:\\元\\消えた\nC:\\元\\x",
+                                       "Parcelo", warning},
+                                      {"次の項目が見つかりません。\n\nC:\\元\\消えた", "Parcelo", warning},
+                                      {"移動できませんでした。\n\nアクセスが拒否されました。", "Parcelo", error},
+                                  }));
     EXPECT_EQ(operation.calls, (Paths{"copy C:\\元\\a b.txt > C:\\先", "move C:\\元\\a b.txt > C:\\先"}));
 }
 

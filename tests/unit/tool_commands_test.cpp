@@ -52,17 +52,20 @@ TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnceAndReportsAMissingFolde
 }
 
 TEST_F(ToolCommands, TheCopyAndMoveEntriesStartParceloWithTheirSwitchesAndAreWrittenOnce) {
+    // A folder in the way of one, and an entry that moves already with this program in other case.
+    machine.makeFolder(machine.sendTo() + "\\フォルダーへコピー.lnk");
     machine.shortcuts.write(machine.sendTo() + "\\移す.lnk", "C:\\TOOLS\\Parcelo\\Parcelo.exe", "/MOVETO", "");
     window.mnuCopyMove_Click();
-    EXPECT_EQ(linkIn("フォルダーへコピー.lnk"), (LinkTarget{self, "/copyto"}));
     EXPECT_FALSE(machine.exists(machine.sendTo() + "\\フォルダーへ移動.lnk"));
+    std::filesystem::remove(machine.files.hostPath(machine.sendTo() + "\\フォルダーへコピー.lnk"));
     machine.files.removeFile(machine.sendTo() + "\\移す.lnk");
     window.mnuCopyMove_Click();
+    EXPECT_EQ(linkIn("フォルダーへコピー.lnk"), (LinkTarget{self, "/copyto"}));
     EXPECT_EQ(linkIn("フォルダーへ移動.lnk"), (LinkTarget{self, "/moveto"}));
     window.mnuCopyMove_Click();
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
-                                      {"「フォルダーへ移動」は既に送るメニューにあります (移す)\n完了", "Parcelo", 0},
-                                      {"「フォルダーへコピー」は既に送るメニューにあります (フォルダーへコピー)\n完了", "Parcelo", 0},
+                                      {"「フォルダーへ移動」は既に送るメニューにあります (移す)\n失敗", "Parcelo", 0},
+                                      done,
                                       {"「フォルダーへコピー」は既に送るメニューにあります (フォルダーへコピー)\n"
                                        "「フォルダーへ移動」は既に送るメニューにあります (フォルダーへ移動)", "Parcelo", 0},
                                   }));

@@ -26,6 +26,7 @@ struct BrowseCall {
     std::string rootPath;
     std::string title;
     std::int32_t flags;
+    std::string selection;
     friend bool operator==(const BrowseCall&, const BrowseCall&) = default;
 };
 

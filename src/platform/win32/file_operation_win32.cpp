@@ -1,5 +1,6 @@
 #include "platform/win32/file_operation_win32.h"
 
+#include <windows.h>
 #include <shellapi.h>
 
 #include "platform/win32/wide.h"
