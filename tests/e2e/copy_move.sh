@@ -28,6 +28,7 @@ wait_until "the copy menu" prints $'1\tコピー先\tcommand\n'"$commands" drv p
 drv keys DOWN DOWN RETURN
 drv wait-text "$browse" コピー先のフォルダーを選んでください。 >/dev/null
 expect_equal "the item selected in the tree" '送り 先' "$(drv select-folder "$browse" "$picked")"
+screenshot copy_move_browse.png "$browse"
 drv press "$browse" OK
 wait_parcelo_exit
 for name in '写真 1.txt' 'メモ b.txt'; do
