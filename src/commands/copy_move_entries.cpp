@@ -53,7 +53,8 @@ void frmMain::mnuCopyMove_Click() {
             continue;
         }
         try {
-            writeFileAtomically(platform_.files, sendTo + "\\" + wanted.name + ".lnk", [&](const std::string& temporary) {
+            const std::string link = sendTo + "\\" + wanted.name + ".lnk";
+            writeFileAtomically(platform_.files, link, [&](const std::string& temporary) {
                 platform_.shortcuts.write(temporary, self, copyMoveSwitch(wanted.transfer), icons, wanted.shell32Icon);
             });
             written = true;

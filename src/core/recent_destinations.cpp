@@ -41,8 +41,8 @@ std::vector<std::string> recentFromBytes(std::string_view bytes) {
         if (line.empty()) continue;
         if (!isFullPath(line)) return {};
         const std::string folder(line);
-        if (std::none_of(folders.begin(), folders.end(), [&](const std::string& f) { return sameWindowsPath(f, folder); }))
-            folders.push_back(folder);
+        const auto same = [&](const std::string& listed) { return sameWindowsPath(listed, folder); };
+        if (std::none_of(folders.begin(), folders.end(), same)) folders.push_back(folder);
     }
     if (folders.size() > mostRecentDestinations) folders.resize(mostRecentDestinations);
     return folders;
@@ -81,7 +81,8 @@ std::vector<std::string> RecentDestinations::read() const {
 
 void RecentDestinations::write(const std::vector<std::string>& folders) const {
     try {
-        writeFileAtomically(platform_.files, SettingsStore(platform_, fileName).placeForWriting(), recentBytes(folders));
+        const std::string path = SettingsStore(platform_, fileName).placeForWriting();
+        writeFileAtomically(platform_.files, path, recentBytes(folders));
     } catch (const PlatformError&) {
     }
 }

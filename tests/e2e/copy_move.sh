@@ -42,7 +42,7 @@ import -display "$DISPLAY" -window root "$build_dir/screenshots/copy_move_menu.p
 drv keys DOWN DOWN RETURN
 wait_parcelo_exit
 expect_equal "what the move left" "$(printf '%s\n' 'メモ b.txt' '写真 1.txt' | sort)" "$(ls "$(host_path "$sent")" | sort)"
-[[ -f $(host_path "$picked\\移す c.txt") && -f $(host_path "$picked\\束 d\\中.txt") ]] || fail "the move brought not both items"
+[[ -f $(host_path "$picked\\移す c.txt") && -f $(host_path "$picked\\束 d\\中.txt") ]] || fail "the move brought not both"
 
 files_now() { (cd "$work" && find . -path ./log -prune -o -type f -exec md5sum {} + | sort); }
 before=$(files_now)

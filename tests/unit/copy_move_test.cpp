@@ -40,7 +40,8 @@ TEST(RecentDestinations, TheFileIsOnePathALineMostRecentFirstAndAnythingElseIsEm
     const std::pair<std::string, Paths> cases[] = {
         {"C:\\b\r\nD:\\写真 1\r\n\\\\srv\\s\r\n", {"C:\\b", "D:\\写真 1", "\\\\srv\\s"}},
         {"C:\\a\n\nc:\\A\\\nC:\\ｂ\nC:\\Ｂ", {"C:\\a", "C:\\ｂ"}},
-        {"C:\\0\nC:\\1\nC:\\2\nC:\\3\nC:\\4\nC:\\5\nC:\\6\nC:\\7\nC:\\8\nC:\\9\nC:\\10\n", {"C:\\0", "C:\\1", "C:\\2", "C:\\3", "C:\\4", "C:\\5", "C:\\6", "C:\\7", "C:\\8", "C:\\9"}},
+        {"C:\\0\nC:\\1\nC:\\2\nC:\\3\nC:\\4\nC:\\5\nC:\\6\nC:\\7\nC:\\8\nC:\\9\nC:\\10\n",
+         {"C:\\0", "C:\\1", "C:\\2", "C:\\3", "C:\\4", "C:\\5", "C:\\6", "C:\\7", "C:\\8", "C:\\9"}},
         {"C:\\a\r\nC:\\\xff\r\n", {}},
         {std::string("C:\\a\0b", 6), {}},
         {"C:\\a\r\nrelative\r\n", {}},
@@ -50,7 +51,8 @@ TEST(RecentDestinations, TheFileIsOnePathALineMostRecentFirstAndAnythingElseIsEm
     for (const auto& [bytes, folders] : cases) EXPECT_EQ(recentFromBytes(bytes), folders) << bytes;
     EXPECT_EQ(recentBytes({"C:\\b", "D:\\写真 1"}), "C:\\b\r\nD:\\写真 1\r\n");
     const Paths ten = recentFromBytes(cases[2].first);
-    EXPECT_EQ(withFirst(ten, "c:\\5\\"), (Paths{"c:\\5\\", "C:\\0", "C:\\1", "C:\\2", "C:\\3", "C:\\4", "C:\\6", "C:\\7", "C:\\8", "C:\\9"}));
+    EXPECT_EQ(withFirst(ten, "c:\\5\\"),
+              (Paths{"c:\\5\\", "C:\\0", "C:\\1", "C:\\2", "C:\\3", "C:\\4", "C:\\6", "C:\\7", "C:\\8", "C:\\9"}));
     EXPECT_EQ(withFirst(ten, "C:\\new").back(), "C:\\8");
     EXPECT_EQ(without({"C:\\a", "C:\\b"}, "c:\\A\\"), Paths{"C:\\b"});
 }
