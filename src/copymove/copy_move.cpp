@@ -13,8 +13,9 @@ namespace {
 constexpr std::int32_t onlyFileSystemFolders = 0x0001;
 constexpr std::int32_t newDialogStyle = 0x0040;
 
-// The folder's own name; a drive's root is its path.
-std::string nameOf(const std::string& folder) {
+// The folder's name as the shell shows it, else its own name; a drive's root is its path.
+std::string nameOf(ShellFolder& shell, const std::string& folder) {
+    if (std::string name = shell.displayName(folder); !name.empty()) return name;
     std::string path = folder;
     while (path.size() > 3 && path.back() == '\\') path.pop_back();
     if (path.back() == '\\') return path;
@@ -51,14 +52,13 @@ std::string pickedFolder(Platform& platform, Transfer transfer, const std::vecto
 
 }  // namespace
 
-std::vector<PopupItem> destinationMenu(Transfer transfer, const std::vector<std::string>& recent) {
+std::vector<PopupItem> destinationMenu(ShellFolder& shell, Transfer transfer, const std::vector<std::string>& recent) {
     std::vector<PopupItem> menu{{transfer == Transfer::Copy ? "コピー先" : "移動先", "", false, {}}};
-    for (const std::string& folder : recent) {
-        const std::string name = nameOf(folder);
-        const bool shared = std::count_if(recent.begin(), recent.end(), [&](const std::string& other) {
-                                return nameOf(other) == name;
-                            }) > 1;
-        menu.push_back({menuText(shared ? name + " (" + folder + ")" : name), folder, true, {}});
+    std::vector<std::string> names;
+    for (const std::string& folder : recent) names.push_back(nameOf(shell, folder));
+    for (size_t i = 0; i < recent.size(); ++i) {
+        const bool shared = std::count(names.begin(), names.end(), names[i]) > 1;
+        menu.push_back({menuText(shared ? names[i] + " (" + recent[i] + ")" : names[i]), recent[i], true, {}});
     }
     PopupItem separator;
     separator.separator = true;
@@ -76,7 +76,8 @@ void runCopyMove(Platform& platform, FileOperation& operation, const CopyMoveReq
     }
     const RecentDestinations store(platform);
     const std::vector<std::string> recent = store.read();
-    const std::optional<std::string> chosen = platform.dialogs.popupMenu(destinationMenu(request.transfer, recent));
+    const std::optional<std::string> chosen =
+        platform.dialogs.popupMenu(destinationMenu(platform.folders, request.transfer, recent));
     if (!chosen) return;
     if (*chosen == clearRecentCommand) {
         store.write({});

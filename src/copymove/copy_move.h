@@ -12,9 +12,10 @@ namespace parcelo {
 inline constexpr const char* chooseFolderCommand = "?choose";
 inline constexpr const char* clearRecentCommand = "?clear";
 
-// The menu of destinations: what will happen, greyed; the recent folders by name, with the path
-// where two names are the same; the browse dialog; and the command that empties the list.
-std::vector<PopupItem> destinationMenu(Transfer transfer, const std::vector<std::string>& recent);
+// The menu of destinations: what will happen, greyed; the recent folders by the names the shell
+// shows, with the path where two names are the same; the browse dialog; and the command that
+// empties the list.
+std::vector<PopupItem> destinationMenu(ShellFolder& shell, Transfer transfer, const std::vector<std::string>& recent);
 
 // Shows the menu, then has the shell copy or move the items to the folder chosen. Whatever cannot
 // be sent is said before anything starts; a success and a cancel say nothing.

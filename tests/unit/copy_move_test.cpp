@@ -57,22 +57,6 @@ TEST(RecentDestinations, TheFileIsOnePathALineMostRecentFirstAndAnythingElseIsEm
     EXPECT_EQ(without({"C:\\a", "C:\\b"}, "c:\\A\\"), Paths{"C:\\b"});
 }
 
-TEST(CopyMoveMenu, RecentFoldersShowTheirNamesAndTheirPathsWhereTwoNamesAreTheSame) {
-    const PopupItem separator{"", "", true, {}, true};
-    EXPECT_EQ(destinationMenu(Transfer::Move, {"C:\\x\\A&B", "D:\\", "C:\\y\\同じ", "D:\\同じ\\"}),
-              (std::vector<PopupItem>{
-                  {"移動先", "", false, {}},
-                  {"A&&B", "C:\\x\\A&B", true, {}},
-                  {"D:\\", "D:\\", true, {}},
-                  {"同じ (C:\\y\\同じ)", "C:\\y\\同じ", true, {}},
-                  {"同じ (D:\\同じ\\)", "D:\\同じ\\", true, {}},
-                  separator,
-                  {"フォルダーを選ぶ(&F)...", chooseFolderCommand, true, {}},
-                  {"履歴を消す(&H)", clearRecentCommand, true, {}},
-              }));
-    EXPECT_EQ(destinationMenu(Transfer::Copy, {})[0].text, "コピー先");
-}
-
 // The shell's operation as the mode asks for it, one line a call; it fails when told to.
 struct RecordedOperation : FileOperation {
     void transfer(Transfer transfer, const Paths& paths, const std::string& folder) override {
@@ -102,6 +86,27 @@ protected:
     test::PortableMachine machine;
     RecordedOperation operation;
 };
+
+TEST_F(CopyMove, RecentFoldersShowTheNamesTheShellShowsAndTheirPathsWhereTwoNamesAreTheSame) {
+    machine.makeFolder("C:\\z\\書類");
+    machine.writeBytes("C:\\z\\desktop.ini", "[LocalizedFileNames]\r\n書類=同じ\r\n");
+    const PopupItem separator{"", "", true, {}, true};
+    EXPECT_EQ(destinationMenu(machine.folders, Transfer::Move,
+                              {"C:\\x\\A&B", "D:\\", "C:\\y\\同じ", "D:\\同じ\\", "C:\\z\\書類", "C:\\z"}),
+              (std::vector<PopupItem>{
+                  {"移動先", "", false, {}},
+                  {"A&&B", "C:\\x\\A&B", true, {}},
+                  {"D:\\", "D:\\", true, {}},
+                  {"同じ (C:\\y\\同じ)", "C:\\y\\同じ", true, {}},
+                  {"同じ (D:\\同じ\\)", "D:\\同じ\\", true, {}},
+                  {"同じ (C:\\z\\書類)", "C:\\z\\書類", true, {}},
+                  {"z", "C:\\z", true, {}},
+                  separator,
+                  {"フォルダーを選ぶ(&F)...", chooseFolderCommand, true, {}},
+                  {"履歴を消す(&H)", clearRecentCommand, true, {}},
+              }));
+    EXPECT_EQ(destinationMenu(machine.folders, Transfer::Copy, {})[0].text, "コピー先");
+}
 
 TEST_F(CopyMove, AFolderPickedInTheDialogIsSentToAndHeadsTheListWithoutTouchingDataIni) {
     machine.writeBytes(recentFile, "C:\\元\r\n");
