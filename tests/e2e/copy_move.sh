@@ -46,9 +46,18 @@ expect_equal "what the move left" "$(printf '%s\n' 'メモ b.txt' '写真 1.txt'
 
 files_now() { (cd "$work" && find . -path ./log -prune -o -type f -exec md5sum {} + | sort); }
 before=$(files_now)
+copy_menu=$'1\tコピー先\tcommand\n1\t送り 先\tcommand\n'"$commands"
 launch_parcelo /copyto "$sent\\写真 1.txt"
-wait_until "the copy menu" prints $'1\tコピー先\tcommand\n1\t送り 先\tcommand\n'"$commands" drv popup
+wait_until "the copy menu" prints "$copy_menu" drv popup
 drv keys ESCAPE
 wait_parcelo_exit
-expect_equal "the files after Esc" "$before" "$(files_now)"
+launch_parcelo /copyto "$sent\\写真 1.txt"
+wait_until "the copy menu" prints "$copy_menu" drv popup
+drv keys DOWN DOWN DOWN RETURN
+# The browse dialog opens at the latest destination; cancelled, it too changes nothing.
+drv wait-text "$browse" コピー先のフォルダーを選んでください。 >/dev/null
+wait_until "the folder selected as the dialog opens" prints '送り 先' drv tree-selection "$browse"
+drv press "$browse" キャンセル
+wait_parcelo_exit
+expect_equal "the files after Esc and a cancelled dialog" "$before" "$(files_now)"
 expect_no_window "#32770"
