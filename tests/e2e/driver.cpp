@@ -581,13 +581,6 @@ void run(std::vector<std::wstring> args) {
         printLine(linkTarget(caption));
         return;
     }
-    if (command == L"link-arguments") {
-        wchar_t arguments[32768] = {};
-        if (FAILED(loadedLink(caption)->GetArguments(arguments, 32768)))
-            throw Failure{L"cannot read the shortcut " + caption};
-        printLine(arguments);
-        return;
-    }
     if (command == L"tree-selection") {
         // The item selected in a folder-browse dialog's tree.
         printLine(selectedTreeItem(requireChild(requireWindow(caption), L"browse.tree")));
