@@ -5,17 +5,16 @@
 namespace parcelo {
 namespace {
 
-constexpr const char* fileName = "\\Data.ini";
 constexpr const char* programFolder = "\\Parcelo";
 
 }  // namespace
 
 std::string SettingsStore::besideExecutable() const {
-    return platform_.shell.executableFolder() + fileName;
+    return platform_.shell.executableFolder() + "\\" + fileName_;
 }
 
 std::string SettingsStore::inApplicationData() const {
-    return platform_.shell.applicationDataFolder() + programFolder + fileName;
+    return platform_.shell.applicationDataFolder() + programFolder + "\\" + fileName_;
 }
 
 std::optional<std::string> SettingsStore::find() const {

@@ -8,10 +8,12 @@
 namespace parcelo {
 
 // Where Data.ini lives: beside the executable, or in the user's application-data folder when
-// the executable's folder cannot be written.
+// the executable's folder cannot be written. Another file of the program's own is found by the
+// same rule under its own name.
 class SettingsStore {
 public:
-    explicit SettingsStore(Platform& platform) : platform_(platform) {}
+    explicit SettingsStore(Platform& platform, std::string fileName = "Data.ini")
+        : platform_(platform), fileName_(std::move(fileName)) {}
 
     std::string besideExecutable() const;
     std::string inApplicationData() const;
@@ -27,6 +29,7 @@ public:
 
 private:
     Platform& platform_;
+    std::string fileName_;
 };
 
 }  // namespace parcelo

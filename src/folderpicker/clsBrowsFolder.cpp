@@ -12,7 +12,7 @@ bool clsBrowsFolder::mShowDialog() {
         rootFromPath = shell_.listFromPath(useInitDir_);
         if (rootFromPath) root = rootFromPath->handle();
     }
-    const std::optional<FolderBrowser::Choice> choice = shell_.browse(target_, root, dialogTitle_, flags_);
+    const std::optional<FolderBrowser::Choice> choice = shell_.browse(target_, root, dialogTitle_, flags_, selectDir_);
     // A cancelled call must not leave the results of an earlier one.
     pathName_.clear();
     displayName_.clear();

@@ -31,6 +31,9 @@ public:
     // The root as a path; empty, or one the shell cannot find, is the desktop.
     std::string pUseInitDir() const { return useInitDir_; }
     void pUseInitDir(const std::string& strNewRoot) { useInitDir_ = strNewRoot; }
+    // The folder selected as the dialog opens; empty: the shell's choice.
+    std::string pSelectDir() const { return selectDir_; }
+    void pSelectDir(const std::string& strNewSelection) { selectDir_ = strNewSelection; }
     // The owner window's handle; 0 is none.
     void pTarget(std::int32_t lngNewWindow) { target_ = lngNewWindow; }
     std::int32_t pTarget() const { return target_; }
@@ -41,6 +44,7 @@ private:
     std::int32_t flags_ = 0;
     std::string dialogTitle_;
     std::string useInitDir_;
+    std::string selectDir_;
     ItemIdHandle initDir_ = 0;
     bool useDir_ = false;
     std::string pathName_;

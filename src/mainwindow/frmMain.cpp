@@ -34,6 +34,7 @@ constexpr Binding<frmMain> bindings[] = {
     {mnuVer,     Event::Click,  &frmMain::mnuVer_Click},
     {mnuItems,   Event::Click,  &frmMain::mnuItems_Click},
     {mnuReg,     Event::Click,  &frmMain::mnuReg_Click},
+    {mnuCopyMove, Event::Click, &frmMain::mnuCopyMove_Click},
     {formSource, Event::Drop,   &frmMain::Form_OLEDragDrop},
 };
 

@@ -41,6 +41,7 @@ public:
     void mnuDi_Click();
     void mnuItems_Click();
     void mnuReg_Click();
+    void mnuCopyMove_Click();
     void Form_OLEDragDrop();
     void cmdFopen_Click();
     void cmdNdir_Click();

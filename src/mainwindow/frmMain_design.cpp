@@ -35,6 +35,7 @@ constexpr MenuDesign menu[] = {
     {1, mnuTool,   "ツール&T"},
     {2, mnuItems,  "送るメニューの項目&I..."},
     {2, mnuReg,    "Parcelo を送るメニューに登録&A"},
+    {2, mnuCopyMove, "コピー・移動を送るメニューに追加&C"},
     {1, mnuHel,    "ヘルプ&H"},
     {2, mnuHelp,   "ヘルプ&H"},
     {2, mnuline,   "-"},

@@ -35,6 +35,7 @@ inline constexpr std::string_view mnuOpt = "mnuOpt";
 inline constexpr std::string_view mnuTool = "mnuTool";
 inline constexpr std::string_view mnuItems = "mnuItems";
 inline constexpr std::string_view mnuReg = "mnuReg";
+inline constexpr std::string_view mnuCopyMove = "mnuCopyMove";
 inline constexpr std::string_view mnuHel = "mnuHel";
 inline constexpr std::string_view mnuHelp = "mnuHelp";
 inline constexpr std::string_view mnuline = "mnuline";

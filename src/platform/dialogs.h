@@ -17,12 +17,13 @@ inline constexpr int pressedCancel = 2;
 
 inline constexpr const char* applicationTitle = "Parcelo";
 
-// One item of a popup menu: a command, a greyed text, or the opener of a submenu.
+// One item of a popup menu: a command, a greyed text, the opener of a submenu, or a separator.
 struct PopupItem {
     std::string text;
     std::string path;  // what choosing it gives; the item shows this file's icon
     bool enabled = true;
     std::vector<PopupItem> submenu;  // not empty: the item opens this submenu
+    bool separator = false;          // a line between items, and nothing else
     friend bool operator==(const PopupItem&, const PopupItem&) = default;
 };
 

@@ -27,9 +27,10 @@ public:
     };
 
     // Shows the modal dialog: `owner` is a window handle (0: none), `root` the top of its tree,
-    // `flags` the shell's browse flags. Nothing when the user cancels.
+    // `flags` the shell's browse flags, `selection` the folder selected as it opens (empty: the
+    // shell's choice). Nothing when the user cancels.
     virtual std::optional<Choice> browse(std::int32_t owner, ItemIdHandle root, const std::string& title,
-                                         std::int32_t flags) = 0;
+                                         std::int32_t flags, const std::string& selection) = 0;
     // The item's file-system path; empty when it has none.
     virtual std::string pathFromList(const ItemIdList& item) = 0;
     // Nothing when the shell cannot turn the path into a list.

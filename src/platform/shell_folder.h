@@ -33,6 +33,9 @@ public:
 
     // Every item of the folder, hidden ones included; the folder's desktop.ini left out.
     virtual std::vector<FolderItem> items(const std::string& folder) = 0;
+    // The item's name as the shell shows it (a localised name, a drive's label); empty when the
+    // shell cannot tell.
+    virtual std::string displayName(const std::string& path) = 0;
     // Throws when the file is not a shortcut the shell can read.
     virtual LinkTarget readLink(const std::string& file) = 0;
     // Whether a path can only be looked at on a drive or share that may be slow to answer.

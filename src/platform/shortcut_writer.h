@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 namespace parcelo {
@@ -7,9 +8,10 @@ namespace parcelo {
 class ShortcutWriter {
 public:
     virtual ~ShortcutWriter() = default;
-    // `iconOf`: the file or folder whose icon the shortcut shows; empty: the target's own.
+    // `iconOf`: the file or folder whose icon the shortcut shows; empty: the target's own. With
+    // `iconIndex`, the icon at that place in the file `iconOf`, a library of icons, instead.
     virtual void write(const std::string& file, const std::string& target, const std::string& arguments,
-                       const std::string& iconOf) = 0;
+                       const std::string& iconOf, std::optional<int> iconIndex = std::nullopt) = 0;
 };
 
 }  // namespace parcelo

@@ -3,7 +3,8 @@
 // shown and the peak working set of the idle window, against the minimal window; a Send-To launch of one
 // path with QuitAfterSend = 1 to its name prompt, against the minimal window shown, and to the end of the
 // process, against the minimal input box's whole run; a submenu's launch to its popup menu, against the
-// minimal window shown. Prints the medians, the ratios and their goals.
+// minimal window shown; the copy entry's launch with 20 paths to its menu of destinations, against the same.
+// Prints the medians, the ratios and their goals.
 // usage: parcelo_start_bench PARCELO_EXE MINIMAL_WINDOW_EXE MINIMAL_PROMPT_EXE
 #include <windows.h>
 #include <psapi.h>
@@ -156,10 +157,11 @@ Steps promptRun(const std::wstring& program, const std::wstring& argument) {
     return {prompted, answered, since(begin)};
 }
 
-// A submenu's launch: started with "/menu FOLDER PATH", its popup menu shown, then called off with Esc.
-double popupShown(const std::wstring& program, const std::wstring& folder, const std::wstring& path) {
+// A launch that shows a popup menu ("/menu FOLDER PATH", "/copyto PATH..."): started, its menu shown, then
+// called off with Esc.
+double popupShown(const std::wstring& program, const std::vector<std::wstring>& arguments) {
     const auto begin = Clock::now();
-    const Process p = launch(program, {L"/menu", folder, path});
+    const Process p = launch(program, arguments);
     const HWND menu = waitWindow(p, L"#32768");
     const double shown = since(begin);
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -229,11 +231,24 @@ int wmain(int argc, wchar_t** argv) {
     }
     const Steps m = medians(promptRuns), s = medians(sendToRuns);
 
-    popupShown(parcelo.path, menu, sent);
+    popupShown(parcelo.path, {L"/menu", menu, sent});
     std::vector<double> menuWindowShown, popups;
     for (int i = 0; i < rounds; ++i) {
         menuWindowShown.push_back(minimalWindowShown(minimal));
-        popups.push_back(popupShown(parcelo.path, menu, sent));
+        popups.push_back(popupShown(parcelo.path, {L"/menu", menu, sent}));
+    }
+
+    // The copy entry sent 20 files.
+    std::vector<std::wstring> copyTo{L"/copyto"};
+    for (int i = 1; i <= 20; ++i) {
+        copyTo.push_back(work + L"\\送る ファイル " + std::to_wstring(i) + L".txt");
+        if (!CopyFileW(argv[2], copyTo.back().c_str(), FALSE)) fail(L"cannot copy " + copyTo.back());
+    }
+    popupShown(parcelo.path, copyTo);
+    std::vector<double> copyWindowShown, copyPopups;
+    for (int i = 0; i < rounds; ++i) {
+        copyWindowShown.push_back(minimalWindowShown(minimal));
+        copyPopups.push_back(popupShown(parcelo.path, copyTo));
     }
 
     std::printf("medians of %d rounds each, the programs taking turns\n", rounds);
@@ -246,6 +261,8 @@ int wmain(int argc, wchar_t** argv) {
                 m[0], m[1], m[2], s[0], s[1], s[2]);
     ratio("submenu launch: start to popup menu shown", "minimal window shown", median(menuWindowShown),
           median(popups), "ms", 1.2);
+    ratio("copy entry, 20 paths: start to popup menu shown", "minimal window shown", median(copyWindowShown),
+          median(copyPopups), "ms", 1.2);
     ratio("peak working set, idle main window", "minimal window", median(minimalPeak), median(parceloPeak), "MB", 1.3);
     return 0;
 }

@@ -581,6 +581,11 @@ void run(std::vector<std::wstring> args) {
         printLine(linkTarget(caption));
         return;
     }
+    if (command == L"tree-selection") {
+        // The item selected in a folder-browse dialog's tree.
+        printLine(selectedTreeItem(requireChild(requireWindow(caption), L"browse.tree")));
+        return;
+    }
     if (command == L"make-link") {
         need(args, 3, L"make-link PATH TARGET [ARGUMENTS]");
         makeLink(caption, args[2], args.size() > 3 ? args[3] : L"");

@@ -151,7 +151,7 @@ TEST(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolderAndCancelKeepsWhatWa
             d.click(cmdCan);
         });
     }
-    EXPECT_EQ(run.folderBrowser.calls, std::vector<BrowseCall>(2, {0, 0, "", "参照", 0}));
+    EXPECT_EQ(run.folderBrowser.calls, std::vector<BrowseCall>(2, {0, 0, "", "参照", 0, ""}));
 }
 
 TEST(FolderPicker, EachCallReplacesBothResultsAndReleasesTheListsItMade) {

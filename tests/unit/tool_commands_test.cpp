@@ -51,6 +51,30 @@ TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnceAndReportsAMissingFolde
     EXPECT_FALSE(machine.exists(machine.sendTo()));
 }
 
+TEST_F(ToolCommands, TheCopyAndMoveEntriesStartParceloWithTheirSwitchesAndAreWrittenOnce) {
+    machine.shell.specialFolders[0x25] = "C:\\Windows\\System32";
+    // A folder in the way of one, and an entry that moves already with this program in other case.
+    machine.makeFolder(machine.sendTo() + "\\フォルダーへコピー.lnk");
+    machine.shortcuts.write(machine.sendTo() + "\\移す.lnk", "C:\\TOOLS\\Parcelo\\Parcelo.exe", "/MOVETO", "");
+    window.mnuCopyMove_Click();
+    EXPECT_FALSE(machine.exists(machine.sendTo() + "\\フォルダーへ移動.lnk"));
+    std::filesystem::remove(machine.files.hostPath(machine.sendTo() + "\\フォルダーへコピー.lnk"));
+    machine.files.removeFile(machine.sendTo() + "\\移す.lnk");
+    window.mnuCopyMove_Click();
+    EXPECT_EQ(linkIn("フォルダーへコピー.lnk"), (LinkTarget{self, "/copyto"}));
+    EXPECT_EQ(linkIn("フォルダーへ移動.lnk"), (LinkTarget{self, "/moveto"}));
+    const std::string shell32 = "C:\\Windows\\System32\\shell32.dll,";
+    EXPECT_EQ(machine.shortcuts.iconsAskedFor, (std::vector<std::string>{shell32 + "3", shell32 + "3", shell32 + "4"}));
+    window.mnuCopyMove_Click();
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
+                                      {"「フォルダーへ移動」は既に送るメニューにあります (移す)\n失敗", "Parcelo", 0},
+                                      done,
+                                      {"「フォルダーへコピー」は既に送るメニューにあります (フォルダーへコピー)\n"
+                                       "「フォルダーへ移動」は既に送るメニューにあります (フォルダーへ移動)", "Parcelo", 0},
+                                  }));
+    EXPECT_EQ(log(), std::vector<std::string>(3, "webMain refresh"));
+}
+
 TEST_F(ToolCommands, DroppedFilesAndFoldersBecomeShortcutsInTheOrderDropped) {
     machine.writeBytes("C:\\Apps\\隠し.exe", "MZ");
     machine.files.mark("C:\\Apps\\隠し.exe", true, false, false);

@@ -23,9 +23,10 @@ std::unique_ptr<ItemIdList> ScriptedFolderBrowser::makeList(const std::string& p
 }
 
 std::optional<FolderBrowser::Choice> ScriptedFolderBrowser::browse(std::int32_t owner, ItemIdHandle root,
-                                                                    const std::string& title, std::int32_t flags) {
+                                                                    const std::string& title, std::int32_t flags,
+                                                                    const std::string& selection) {
     const auto rootList = lists_.find(root);
-    calls.push_back({owner, root, rootList == lists_.end() ? "" : rootList->second, title, flags});
+    calls.push_back({owner, root, rootList == lists_.end() ? "" : rootList->second, title, flags, selection});
     if (picks.empty()) return std::nullopt;
     const std::optional<PickedItem> pick = picks.front();
     picks.pop_front();

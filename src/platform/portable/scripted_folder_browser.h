@@ -26,6 +26,7 @@ struct BrowseCall {
     std::string rootPath;
     std::string title;
     std::int32_t flags;
+    std::string selection;
     friend bool operator==(const BrowseCall&, const BrowseCall&) = default;
 };
 
@@ -34,7 +35,7 @@ struct BrowseCall {
 class ScriptedFolderBrowser : public FolderBrowser {
 public:
     std::optional<Choice> browse(std::int32_t owner, ItemIdHandle root, const std::string& title,
-                                 std::int32_t flags) override;
+                                 std::int32_t flags, const std::string& selection) override;
     std::string pathFromList(const ItemIdList& item) override;
     std::unique_ptr<ItemIdList> listFromPath(const std::string& path) override;
 

@@ -65,6 +65,16 @@ std::vector<FolderItem> PortableShellFolder::items(const std::string& folder) {
     return items;
 }
 
+std::string PortableShellFolder::displayName(const std::string& path) {
+    const size_t separator = path.find_last_of('\\');
+    if (separator == std::string::npos || !files_.attributes(path).exists) return {};
+    const std::string name = path.substr(separator + 1);
+    const std::string desktopIni = path.substr(0, separator) + "\\desktop.ini";
+    if (!files_.attributes(desktopIni).exists) return name;
+    std::map<std::string, std::string> localized = localizedNames(files_.readFile(desktopIni));
+    return localized.contains(name) ? localized[name] : name;
+}
+
 LinkTarget PortableShellFolder::readLink(const std::string& file) { return readShellLinkBytes(files_.readFile(file)); }
 
 bool PortableShellFolder::slowToReach(const std::string& path) {

@@ -14,6 +14,7 @@ public:
     explicit PortableShellFolder(PortableFileSystem& files) : files_(files) {}
 
     std::vector<FolderItem> items(const std::string& folder) override;
+    std::string displayName(const std::string& path) override;
     LinkTarget readLink(const std::string& file) override;
     bool slowToReach(const std::string& path) override;
     Reach reach(const std::string& path) override;

@@ -8,7 +8,8 @@
 namespace parcelo {
 
 void PortableShortcutWriter::write(const std::string& file, const std::string& target, const std::string& arguments,
-                                   const std::string&) {
+                                   const std::string& iconOf, std::optional<int> iconIndex) {
+    if (iconIndex) iconsAskedFor.push_back(iconOf + "," + std::to_string(*iconIndex));
     // The 8-bit copy of the path is what older readers show; "?" stands in where cp932 has no
     // character, as the system's own conversion does.
     const std::optional<std::string> whole = codepage_.toAnsi(target);

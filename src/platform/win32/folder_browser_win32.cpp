@@ -22,11 +22,19 @@ private:
 
 PCIDLIST_ABSOLUTE listOf(ItemIdHandle handle) { return reinterpret_cast<PCIDLIST_ABSOLUTE>(handle); }
 
+// Selects the folder that `data` names once the dialog is up.
+int CALLBACK selectAtStart(HWND dialog, UINT message, LPARAM, LPARAM data) {
+    if (message == BFFM_INITIALIZED) SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
+    return 0;
+}
+
 }  // namespace
 
 std::optional<FolderBrowser::Choice> Win32FolderBrowser::browse(std::int32_t owner, ItemIdHandle root,
-                                                                 const std::string& title, std::int32_t flags) {
+                                                                 const std::string& title, std::int32_t flags,
+                                                                 const std::string& selection) {
     const std::wstring wideTitle = widen(title);
+    const std::wstring wideSelection = widen(selection);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW request{};
     // Window handles carry 32 significant bits, also in a 64-bit process.
@@ -35,6 +43,10 @@ std::optional<FolderBrowser::Choice> Win32FolderBrowser::browse(std::int32_t own
     request.pszDisplayName = displayName;
     request.lpszTitle = wideTitle.c_str();
     request.ulFlags = static_cast<UINT>(flags);
+    if (!selection.empty()) {
+        request.lpfn = selectAtStart;
+        request.lParam = reinterpret_cast<LPARAM>(wideSelection.c_str());
+    }
     ITEMIDLIST* chosen = SHBrowseForFolderW(&request);
     if (!chosen) return std::nullopt;
     return Choice{std::make_unique<ShellList>(chosen), narrow(displayName)};

@@ -7,7 +7,7 @@ namespace parcelo::win32 {
 class Win32FolderBrowser : public FolderBrowser {
 public:
     std::optional<Choice> browse(std::int32_t owner, ItemIdHandle root, const std::string& title,
-                                 std::int32_t flags) override;
+                                 std::int32_t flags, const std::string& selection) override;
     std::string pathFromList(const ItemIdList& item) override;
     std::unique_ptr<ItemIdList> listFromPath(const std::string& path) override;
 };

@@ -3,12 +3,14 @@
 #include <ole2.h>
 
 #include "cascade/cascade.h"
+#include "copymove/copy_move.h"
 #include "core/command_line.h"
 #include "core/error_styles.h"
 #include "core/program_values.h"
 #include "mainwindow/frmMain.h"
 #include "platform/win32/codepage_win32.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/file_operation_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/folder_browser_win32.h"
 #include "platform/win32/shell_folder_win32.h"
@@ -46,10 +48,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32FolderBrowser folderBrowser;
     win32::Win32ShellFolder folders;
     Platform platform{files, shell, codepage, dialogs, ui, shortcuts, folderBrowser, folders};
+    const std::vector<std::string> arguments = splitArguments(argumentText(shell.commandLine()));
     // A submenu's shortcut starts Parcelo for its menu alone: no settings, no main window.
-    if (const auto request = cascadeRequest(splitArguments(argumentText(shell.commandLine())))) {
+    if (const auto request = cascadeRequest(arguments)) {
         try {
             runCascade(platform, *request);
+        } catch (const std::exception& failure) {
+            reportUnexpected(dialogs, failure);
+        }
+        return 0;
+    }
+    // So do the two entries that copy or move what is sent to a folder picked then.
+    if (const auto request = copyMoveRequest(arguments)) {
+        try {
+            win32::Win32FileOperation operation;
+            runCopyMove(platform, operation, *request);
         } catch (const std::exception& failure) {
             reportUnexpected(dialogs, failure);
         }

@@ -44,6 +44,10 @@ HBITMAP iconBitmap(const std::string& path) {
 void build(HMENU menu, const std::vector<PopupItem>& items, std::vector<std::string>& paths,
            std::vector<UniqueBitmap>& bitmaps) {
     for (const PopupItem& item : items) {
+        if (item.separator) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
         const std::wstring text = widen(item.text);
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;

@@ -57,6 +57,12 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
     return sorted;
 }
 
+std::string Win32ShellFolder::displayName(const std::string& path) {
+    SHFILEINFOW info{};
+    if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return {};
+    return narrow(info.szDisplayName);
+}
+
 LinkTarget Win32ShellFolder::readLink(const std::string& file) {
     using Microsoft::WRL::ComPtr;
     ComPtr<IShellLinkW> link;

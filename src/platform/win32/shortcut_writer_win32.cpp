@@ -15,7 +15,7 @@ void check(HRESULT result, const std::string& what) {
 }  // namespace
 
 void Win32ShortcutWriter::write(const std::string& file, const std::string& target, const std::string& arguments,
-                                const std::string& iconOf) {
+                                const std::string& iconOf, std::optional<int> iconIndex) {
     using Microsoft::WRL::ComPtr;
     ComPtr<IShellLinkW> link;
     check(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)), "ショートカット");
@@ -27,7 +27,9 @@ void Win32ShortcutWriter::write(const std::string& file, const std::string& targ
     if (separator != std::wstring::npos && !(GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
         link->SetWorkingDirectory(wide.substr(0, separator == 2 ? 3 : separator).c_str());
     SHFILEINFOW icon{};
-    if (!iconOf.empty() && SHGetFileInfoW(widen(iconOf).c_str(), 0, &icon, sizeof icon, SHGFI_ICONLOCATION))
+    if (iconIndex)
+        link->SetIconLocation(widen(iconOf).c_str(), *iconIndex);
+    else if (!iconOf.empty() && SHGetFileInfoW(widen(iconOf).c_str(), 0, &icon, sizeof icon, SHGFI_ICONLOCATION))
         link->SetIconLocation(icon.szDisplayName, icon.iIcon);
     ComPtr<IPersistFile> persisted;
     check(link.As(&persisted), "ショートカット");

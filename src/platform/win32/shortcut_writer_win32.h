@@ -7,7 +7,7 @@ namespace parcelo::win32 {
 class Win32ShortcutWriter : public ShortcutWriter {
 public:
     void write(const std::string& file, const std::string& target, const std::string& arguments,
-               const std::string& iconOf) override;
+               const std::string& iconOf, std::optional<int> iconIndex = std::nullopt) override;
 };
 
 }  // namespace parcelo::win32

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Parcelo's own two Send To entries: the ツール command writes them; "/copyto PATH..." shows a menu of
+# destinations at the pointer, and a folder picked in the browse dialog gets the items through the shell and
+# then heads the menu of "/moveto PATH...", whose move leaves no source behind. Esc changes nothing.
+. "$(dirname "$0")/lib.sh"
+
+sent="$win_work\\元 の 項目"
+picked="$win_work\\送り 先"
+mkdir -p "$(host_path "$sent\\束 d")" "$(host_path "$picked")"
+for name in '写真 1.txt' 'メモ b.txt' '移す c.txt' '束 d\中.txt'; do echo "$name" >"$(host_path "$sent\\$name")"; done
+browse=フォルダーの参照
+commands=$'1\t-\tcommand\n1\tフォルダーを選ぶ(&F)...\tcommand\n1\t履歴を消す(&H)\tcommand'
+
+start_parcelo
+drv command frmMain.mnuCopyMove
+drv wait-text Parcelo 完了 >/dev/null
+drv press Parcelo OK
+close_parcelo
+for entry in フォルダーへコピー フォルダーへ移動; do
+  expect_equal "target of $entry" "$win_work\\Parcelo.exe" "$(ask resolve-link "$(send_to_folder)\\$entry.lnk")"
+  rm "$(host_path "$(send_to_folder)\\$entry.lnk")"
+done
+
+launch_parcelo /copyto "$sent\\写真 1.txt" "$sent\\メモ b.txt"
+wait_until "the copy menu" prints $'1\tコピー先\tcommand\n'"$commands" drv popup
+drv keys DOWN DOWN RETURN
+drv wait-text "$browse" コピー先のフォルダーを選んでください。 >/dev/null
+expect_equal "the item selected in the tree" '送り 先' "$(drv select-folder "$browse" "$picked")"
+screenshot copy_move_browse.png "$browse"
+drv press "$browse" OK
+wait_parcelo_exit
+for name in '写真 1.txt' 'メモ b.txt'; do
+  cmp "$(host_path "$sent\\$name")" "$(host_path "$picked\\$name")" || fail "$name was not copied"
+done
+expect_equal "the recent list" "$picked"$'\r' "$(cat "$work/Recent.txt")"
+
+launch_parcelo /moveto "$sent\\移す c.txt" "$sent\\束 d"
+wait_until "the move menu" prints $'1\t移動先\tcommand\n1\t送り 先\tcommand\n'"$commands" drv popup
+import -display "$DISPLAY" -window root "$build_dir/screenshots/copy_move_menu.png"
+drv keys DOWN DOWN RETURN
+wait_parcelo_exit
+expect_equal "what the move left" "$(printf '%s\n' 'メモ b.txt' '写真 1.txt' | sort)" "$(ls "$(host_path "$sent")" | sort)"
+[[ -f $(host_path "$picked\\移す c.txt") && -f $(host_path "$picked\\束 d\\中.txt") ]] || fail "the move brought not both"
+
+files_now() { (cd "$work" && find . -path ./log -prune -o -type f -exec md5sum {} + | sort); }
+before=$(files_now)
+copy_menu=$'1\tコピー先\tcommand\n1\t送り 先\tcommand\n'"$commands"
+launch_parcelo /copyto "$sent\\写真 1.txt"
+wait_until "the copy menu" prints "$copy_menu" drv popup
+drv keys ESCAPE
+wait_parcelo_exit
+launch_parcelo /copyto "$sent\\写真 1.txt"
+wait_until "the copy menu" prints "$copy_menu" drv popup
+drv keys DOWN DOWN DOWN RETURN
+# The browse dialog opens at the latest destination; cancelled, it too changes nothing.
+drv wait-text "$browse" コピー先のフォルダーを選んでください。 >/dev/null
+wait_until "the folder selected as the dialog opens" prints '送り 先' drv tree-selection "$browse"
+drv press "$browse" キャンセル
+wait_parcelo_exit
+expect_equal "the files after Esc and a cancelled dialog" "$before" "$(files_now)"
+expect_no_window "#32770"
