@@ -18,9 +18,9 @@
 //   wait-gone WINDOW                 until no such window shows
 //   press WINDOW CONTROL|MENU-ITEM   a click on a button, or a menu item chosen
 //   set-text WINDOW CONTROL TEXT     the box's text replaced, as typing leaves it
-//   keys WINDOW [CONTROL] KEY...     DOWN, UP, RETURN, ESCAPE, DELETE or F2, pressed where the focus is
+//   keys WINDOW [CONTROL] KEY...     DOWN, HOME, SPACE, RETURN, ESCAPE, DELETE or F2, pressed in the control
+//                                    (a list view: HOME and DOWN move the selection, SPACE ticks the row)
 //   double-click WINDOW LIST ENTRY   on a list box's entry
-//   set-rows WINDOW LIST on|off|select ROW...  a list view's rows ticked, cleared, or selected (the rest not)
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
 //   drop WINDOW CONTROL PATH         a file dragged from Explorer and let go there; prints "link" or "no link",
 //                                    whether the pointer showed a link on the way
@@ -297,9 +297,9 @@ std::wstring probe(HWND window, const std::wstring& request) {
 }
 
 std::optional<WORD> keyCode(std::wstring_view name) {
-    constexpr std::pair<std::wstring_view, WORD> keys[] = {{L"DOWN", VK_DOWN},     {L"UP", VK_UP},
-                                                          {L"RETURN", VK_RETURN}, {L"ESCAPE", VK_ESCAPE},
-                                                          {L"DELETE", VK_DELETE}, {L"F2", VK_F2}};
+    constexpr std::pair<std::wstring_view, WORD> keys[] = {
+        {L"DOWN", VK_DOWN},     {L"HOME", VK_HOME},     {L"SPACE", VK_SPACE}, {L"RETURN", VK_RETURN},
+        {L"ESCAPE", VK_ESCAPE}, {L"DELETE", VK_DELETE}, {L"F2", VK_F2}};
     for (const auto& [key, code] : keys)
         if (key == name) return code;
     return std::nullopt;
@@ -431,7 +431,7 @@ void runWindowCommand(const Args& args) {
         const FormDesign* design = designNamed(args[1]);
         listChildren(window, design ? args[1] : L"0", design, dpi);
     } else if (command == L"entries") {
-        write(STD_OUTPUT_HANDLE, probe(args.size() > 2 ? requireChild(window, args[2]) : window, L"entries"));
+        write(STD_OUTPUT_HANDLE, probe(args.size() > 2 ? requireChild(window, args[2]) : window, L""));
     } else if (command == L"press") {
         // Posted, for the press may open a modal box, which would keep a sent message from returning.
         need(args, 3, L"press WINDOW CONTROL|MENU-ITEM");
@@ -465,16 +465,11 @@ void runWindowCommand(const Args& args) {
         const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
         for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
             PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
-    } else if (command == L"set-rows") {
-        need(args, 5, L"set-rows WINDOW LIST on|off|select ROW...");
-        std::wstring request = args[3];
-        for (size_t i = 4; i < args.size(); ++i) request += L'\t' + std::to_wstring(number(args[i]));
-        probe(requireChild(window, args[2]), request);
     } else if (command == L"select-folder") {
         // The dialog fills its tree after it shows, and selects nothing before.
         need(args, 3, L"select-folder WINDOW PATH");
         const auto selected = poll([&]() -> std::optional<std::wstring> {
-            std::wstring name = probe(window, L"folder\t" + args[2]);
+            std::wstring name = probe(window, args[2]);
             return name.empty() ? std::nullopt : std::optional(name);
         });
         if (!selected) throw Failure{L"the dialog selects nothing for " + args[2]};

@@ -88,11 +88,11 @@ apps=$(printf '%s\t%s\t重複\ton\n' アプリ "$program /x" 'アプリ 2' "$pro
 rows=$apps$'\n'$(printf '%s\t%s\t%s\t%s\n' サブ Folder '' on 壊れた "$win_work\\gone.exe" リンク切れ on)
 drv press frmMain.mnuItems
 wait_until "the entries with their states" prints "$rows" drv entries frmItems.lvwItems
-drv set-rows frmItems.lvwItems off 0
+drv keys frmItems.lvwItems HOME SPACE
 wait_until "アプリ switched off" prints "${rows/$'重複\ton'/$'無効、重複\toff'}" drv entries frmItems.lvwItems
 screenshot items_dialog.png frmItems
 expect_equal "hidden mark of アプリ.lnk" 1 "$(ask hidden "$send_to\\アプリ.lnk")"
-drv set-rows frmItems.lvwItems on 0
+drv keys frmItems.lvwItems SPACE
 wait_until "アプリ switched on" prints "$rows" drv entries frmItems.lvwItems
 expect_equal "hidden mark of アプリ.lnk" 0 "$(ask hidden "$send_to\\アプリ.lnk")"
 
@@ -105,7 +105,7 @@ wait_until "壊れた gone from the list" prints "$rows" drv entries frmItems.lv
 [[ ! -e $(host_path "$send_to\\壊れた.lnk") && -f $XDG_DATA_HOME/Trash/files/壊れた.lnk ]] ||
   fail "壊れた.lnk is not in the Recycle Bin: $(ls "$XDG_DATA_HOME/Trash/files" 2>&1)"
 
-drv set-rows frmItems.lvwItems select 2
+drv keys frmItems.lvwItems HOME DOWN DOWN
 drv press frmItems.cmdSub
 drv controls Parcelo 完了 >/dev/null
 drv press Parcelo OK
@@ -114,7 +114,7 @@ wait_until "the submenu's folder and shortcut" prints "$apps$(printf '\n%s\t%s\t
   サブ Folder サブメニュー off サブ "$win_work\\Parcelo.exe /menu \"$send_to\\サブ\"" サブメニュー on)" \
   drv entries frmItems.lvwItems
 screenshot items_submenu.png frmItems
-drv set-rows frmItems.lvwItems select 3
+drv keys frmItems.lvwItems HOME DOWN DOWN DOWN
 drv press frmItems.cmdSub
 drv controls Parcelo サブメニューを解除しますか？ >/dev/null
 drv press Parcelo OK

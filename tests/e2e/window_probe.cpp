@@ -1,8 +1,7 @@
 // Does inside the program's own thread what only that thread can: reads a window's menu (Wine keeps a menu's
-// items in the process that made it) and a list's entries, sets the states of a list view's rows and the
-// folder of a folder-browse dialog. The driver hooks this procedure into the thread for one message sent to
-// the window; the request (words parted by tabs) and the answer pass through a file mapping named after the
-// driver's process id.
+// items in the process that made it) and a list's entries, and sets a folder-browse dialog's folder. The
+// driver hooks this procedure into the thread for one message sent to the window; the request (a path, or
+// nothing) and the answer pass through a file mapping named after the driver's process id.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,7 +11,6 @@
 #include <algorithm>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -65,44 +63,18 @@ std::wstring entries(HWND window) {
     return out;
 }
 
-// What the request asks of the window: "entries"; "on", "off" or "select" and the rows of a list view;
-// "folder" and a path for a folder-browse dialog, answered by the name its tree then shows selected.
-std::wstring answer(HWND window, const std::vector<std::wstring>& request) {
-    const std::wstring& verb = request[0];
-    if (verb == L"folder") {
-        SendMessageW(window, BFFM_SETSELECTIONW, TRUE, LPARAM(request[1].c_str()));
-        const HWND tree = FindWindowExW(window, nullptr, WC_TREEVIEWW, nullptr);
-        wchar_t text[MAX_PATH + 1] = {};
-        TVITEMW item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = TreeView_GetSelection(tree);
-        item.pszText = text;
-        item.cchTextMax = MAX_PATH + 1;
-        if (item.hItem) TreeView_GetItem(tree, &item);
-        return text;
-    }
-    // (The list view's macros are blocks, which an if without braces cannot take.)
-    if (verb == L"select") {
-        ListView_SetItemState(window, -1, 0, LVIS_SELECTED);
-    }
-    for (size_t i = 1; i < request.size(); ++i) {
-        const int row = std::stoi(request[i]);
-        if (verb == L"select") {
-            ListView_SetItemState(window, row, LVIS_SELECTED, LVIS_SELECTED);
-        } else {
-            ListView_SetCheckState(window, row, verb == L"on");
-        }
-    }
-    return verb == L"entries" ? entries(window) : L"";
-}
-
-std::vector<std::wstring> words(std::wstring_view text) {
-    std::vector<std::wstring> result(1);
-    for (wchar_t c : text) {
-        if (c == L'\t') result.emplace_back();
-        else result.back() += c;
-    }
-    return result;
+// The folder-browse dialog set to the path, as a click in its tree does; the name the tree then shows selected.
+std::wstring selectFolder(HWND dialog, const std::wstring& path) {
+    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, LPARAM(path.c_str()));
+    const HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
+    wchar_t text[MAX_PATH + 1] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH + 1;
+    if (item.hItem) TreeView_GetItem(tree, &item);
+    return text;
 }
 
 }  // namespace
@@ -113,7 +85,8 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK windowProbe(int code, WPARAM w
         const std::wstring name = L"ParceloWindowProbe." + std::to_wstring(sent->wParam);
         if (const HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str())) {
             if (auto* shared = static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0))) {
-                const std::wstring text = answer(sent->hwnd, words(shared));
+                // A path asks for a folder; no request, for the entries.
+                const std::wstring text = *shared ? selectFolder(sent->hwnd, shared) : entries(sent->hwnd);
                 MEMORY_BASIC_INFORMATION view{};
                 VirtualQuery(shared, &view, sizeof view);
                 const size_t length = std::min(text.size(), view.RegionSize / sizeof(wchar_t) - 1);
