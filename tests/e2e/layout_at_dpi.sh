@@ -4,7 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 
 set_dpi() {
-  "$e2e_dir/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+  "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
     fail "cannot set the display to $1 dpi"
 }
 # The session's later scenarios run at 96 dpi, however this one ends.

@@ -8,6 +8,7 @@ driver_exe=${2:?}
 build_dir=${3:?}
 scenario=$(basename "$0" .sh)
 e2e_dir=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+wine_run=$e2e_dir/../../tools/wine-run
 # shellcheck source=/dev/null
 . "${PARCELO_WINE_SESSION:?}/session.env"
 
@@ -39,14 +40,14 @@ wait_until() {  # what command...
 # which needs no desktop and still works after the program and its desktop have gone.
 drv() { ask --desktop "$scenario" "$@"; }
 ask() {
-  "$e2e_dir/wine-run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err" ||
+  "$wine_run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err" ||
     fail "driver $*: $(cat "$log/driver.err")"
   cat "$log/driver.out"
 }
 
 # Starts the program with these arguments, as the shell would pass them, and does not wait for a window.
 launch_parcelo() {
-  "$e2e_dir/wine-run" --desktop "$scenario" "$win_work\\Parcelo.exe" "$@" </dev/null >"$log/parcelo.log" 2>&1 &
+  "$wine_run" --desktop "$scenario" "$win_work\\Parcelo.exe" "$@" </dev/null >"$log/parcelo.log" 2>&1 &
   parcelo_pid=$!
 }
 
@@ -75,6 +76,7 @@ expect_data_ini() {
 placement_fields() { drv window frmMain | awk '{ print $3 "," $4 "," $2 "," $1 }'; }
 
 send_to_folder() { ask special-folder 9; }
+empty_send_to() { rm -rf "$(host_path "$(send_to_folder)")"/*; }
 
 # The host's name for a path on drive C: of the prefix.
 host_path() { echo "$WINEPREFIX/drive_c$(sed 's/^[Cc]://; s|\\|/|g' <<<"$1")"; }
@@ -94,7 +96,8 @@ name_shortcut() {  # path name [check...]
 }
 
 # Checks a shortcut in the Send To folder as lnkinfo, a reader of its own, finds its bytes: the target, the
-# arguments and, for a program, the folder it starts in; then removes it, so that no later run passes on it.
+# arguments and, for a program, the folder it starts in. (A scenario that makes shortcuts empties the folder
+# first, so that none left by an earlier run can pass.)
 expect_shortcut() {  # name target [arguments]
   local link folder=
   link=$(host_path "$(send_to_folder)\\$1.lnk")
@@ -103,7 +106,6 @@ expect_shortcut() {  # name target [arguments]
   expect_equal "the shortcut $1's target|folder|arguments" "$2|$folder|${3:-}" "$(awk -F'\t+: ?' '
     $1 == "\tLocal path" { path = $2 } $1 == "\tWorking directory" { folder = $2 }
     $1 == "\tCommand line arguments" { arguments = $2 } END { print path "|" folder "|" arguments }' "$log/lnkinfo")"
-  rm "$link"
 }
 
 # A picture of a window (the main window unless another is named) for people to look at.

@@ -7,6 +7,7 @@
 . "$(dirname "$0")/lib.sh"
 
 send_to=$(send_to_folder)
+empty_send_to
 start_parcelo
 read -r _ _ outer_width _ client_left client_top client_width client_height _ <<<"$(drv window frmMain)"
 expect_equal "client area's height and screen place (twips)" "6045 4500 2940" "$client_height $client_left $client_top"
@@ -78,7 +79,7 @@ drv controls Parcelo 'ﾌｫﾙﾀﾞを開く' >/dev/null
 # (hidden on disk, then not), a broken one found and moved to the Recycle Bin, a subfolder made into a
 # submenu and back; then Parcelo put into Send To by its own command, once, and a program dropped on the
 # main window linked after its name prompt.
-rm -rf "$(host_path "$send_to")"/*
+rm "$(host_path "$send_to")"/*.lnk
 ask make-link "$send_to\\アプリ.lnk" "$program" "/x"
 ask make-link "$send_to\\アプリ 2.lnk" "$program" "/x"
 ask make-link "$send_to\\壊れた.lnk" "$win_work\\gone.exe"
@@ -114,6 +115,7 @@ wait_until "the submenu's folder and shortcut" prints "$apps$(printf '\n%s\t%s\t
   サブ Folder サブメニュー off サブ "$win_work\\Parcelo.exe /menu \"$send_to\\サブ\"" サブメニュー on)" \
   drv entries frmItems.lvwItems
 screenshot items_submenu.png frmItems
+expect_shortcut サブ "$win_work\\Parcelo.exe" "/menu \"$send_to\\サブ\""
 drv keys frmItems.lvwItems HOME DOWN DOWN DOWN
 drv press frmItems.cmdSub
 drv controls Parcelo サブメニューを解除しますか？ >/dev/null

@@ -14,6 +14,7 @@ nothing_else_shows() {
   expect_equal "shell folder views" 0 "$(drv windows | grep -c '^SHELLDLL_DefView')"
 }
 
+empty_send_to
 write_data_ini "\"$win_work\",\"\",8100,6600,1500,2250,0,1"
 cp "$data_ini" "$log/Data.ini.before"
 launch_parcelo "$first" "$second"
