@@ -368,8 +368,8 @@ DWORD dropFile(HWND control, const std::wstring& path) {
     return source.effects();
 }
 
-void need(const Args& args, size_t count, const std::wstring& usage) {
-    if (args.size() < count) throw Failure{L"usage: " + usage + L" (see driver.cpp)"};
+void need(const Args& args, size_t count) {
+    if (args.size() < count) throw Failure{L"too few arguments for " + (args.empty() ? L"a command" : args[0]) + L" (see driver.cpp)"};
 }
 
 // The commands that need no window.
@@ -388,18 +388,18 @@ bool runSystemCommand(const Args& args) {
             },
             reinterpret_cast<LPARAM>(static_cast<WNDENUMPROC>(print)));
     } else if (command == L"special-folder") {
-        need(args, 2, L"special-folder CSIDL");
+        need(args, 2);
         wchar_t path[MAX_PATH] = {};
         if (FAILED(SHGetFolderPathW(nullptr, int(number(args[1])), nullptr, SHGFP_TYPE_CURRENT, path)))
             throw Failure{L"no path for special folder " + args[1]};
         printFields(std::wstring(path));
     } else if (command == L"hidden") {
-        need(args, 2, L"hidden PATH");
+        need(args, 2);
         const DWORD attributes = GetFileAttributesW(args[1].c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure{L"no file " + args[1]};
         printFields(std::wstring(attributes & FILE_ATTRIBUTE_HIDDEN ? L"1" : L"0"));
     } else if (command == L"make-link") {
-        need(args, 3, L"make-link PATH TARGET [ARGUMENTS]");
+        need(args, 3);
         makeLink(args[1], args[2], args.size() > 3 ? args[3] : L"");
     } else {
         return false;
@@ -409,7 +409,7 @@ bool runSystemCommand(const Args& args) {
 
 void runWindowCommand(const Args& args) {
     const std::wstring& command = args[0];
-    need(args, 2, command + L" WINDOW ...");
+    need(args, 2);
     if (command == L"wait-gone") {
         if (!poll([&] { return !findWindow(args[1], {}); })) throw Failure{L"window \"" + args[1] + L"\" still there"};
         return;
@@ -434,18 +434,18 @@ void runWindowCommand(const Args& args) {
         write(STD_OUTPUT_HANDLE, probe(args.size() > 2 ? requireChild(window, args[2]) : window, L""));
     } else if (command == L"press") {
         // Posted, for the press may open a modal box, which would keep a sent message from returning.
-        need(args, 3, L"press WINDOW CONTROL|MENU-ITEM");
+        need(args, 3);
         const std::optional<NamedId> named = designOf(args[2]) ? std::optional(requireNamed(args[2])) : std::nullopt;
         if (named && !named->isControl) PostMessageW(window, WM_COMMAND, WPARAM(named->id), 0);
         else PostMessageW(requireChild(window, args[2]), BM_CLICK, 0, 0);
     } else if (command == L"set-text") {
-        need(args, 4, L"set-text WINDOW CONTROL TEXT");
+        need(args, 4);
         const HWND control = requireChild(window, args[2]);
         const HWND edit = className(control) == L"Edit" ? control : findChild(control, L"Edit");
         if (edit) SendMessageTimeoutW(edit, WM_SETTEXT, 0, LPARAM(args[3].c_str()), SMTO_ABORTIFHUNG, timeoutMs, &ignored);
         if (!edit || windowText(edit) != args[3]) throw Failure{L"control " + args[2] + L" did not take the text"};
     } else if (command == L"keys") {
-        need(args, 3, L"keys WINDOW [CONTROL] KEY...");
+        need(args, 3);
         const bool inControl = !keyCode(args[2]);
         const HWND target = inControl ? requireChild(window, args[2]) : window;
         for (size_t i = inControl ? 3 : 2; i < args.size(); ++i) {
@@ -455,7 +455,7 @@ void runWindowCommand(const Args& args) {
             PostMessageW(target, WM_KEYUP, *key, 0xC0000001);
         }
     } else if (command == L"double-click") {
-        need(args, 4, L"double-click WINDOW LIST ENTRY");
+        need(args, 4);
         const HWND list = requireChild(window, args[2]);
         const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(args[3].c_str()));
         if (index == LB_ERR) throw Failure{L"no entry \"" + args[3] + L"\" in " + args[2]};
@@ -467,7 +467,7 @@ void runWindowCommand(const Args& args) {
             PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     } else if (command == L"select-folder") {
         // The dialog fills its tree after it shows, and selects nothing before.
-        need(args, 3, L"select-folder WINDOW PATH");
+        need(args, 3);
         const auto selected = poll([&]() -> std::optional<std::wstring> {
             std::wstring name = probe(window, args[2]);
             return name.empty() ? std::nullopt : std::optional(name);
@@ -475,10 +475,10 @@ void runWindowCommand(const Args& args) {
         if (!selected) throw Failure{L"the dialog selects nothing for " + args[2]};
         printFields(*selected);
     } else if (command == L"drop") {
-        need(args, 4, L"drop WINDOW CONTROL PATH");
+        need(args, 4);
         printFields(std::wstring(dropFile(requireChild(window, args[2]), args[3]) & DROPEFFECT_LINK ? L"link" : L"no link"));
     } else if (command == L"move") {
-        need(args, 6, L"move WINDOW LEFT TOP WIDTH HEIGHT");
+        need(args, 6);
         SetWindowPos(window, nullptr, pixels(2), pixels(3), pixels(4), pixels(5), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &ignored);
         RECT r;
@@ -513,7 +513,7 @@ int wmain(int argc, wchar_t** argv) {
             joinDesktop(args[1]);
             args.erase(args.begin(), args.begin() + 2);
         }
-        need(args, 1, L"parcelo_driver [--desktop NAME] COMMAND ARGS...");
+        need(args, 1);
         // "press frmOpt.cmdOK" is "press frmOpt frmOpt.cmdOK".
         if (const FormDesign* design = args.size() > 1 ? designOf(args[1]) : nullptr)
             args.insert(args.begin() + 1, wide(design->name));

@@ -1,7 +1,8 @@
 # Sourced by each scenario: scenario.sh PARCELO_EXE DRIVER_EXE BUILD_DIR.
 # Each scenario runs its own copy of Parcelo.exe, so its Data.ini, in C:\e2e\<scenario>\ of the session's
 # prefix, on a Wine desktop named after the scenario. Windows, controls and menu items go by the names of
-# their designs (frmMain, frmOpt.txtPath, frmMain.mnuVer), which the driver turns into the program's ids.
+# their designs (frmMain, frmOpt.txtPath, frmMain.mnuVer), which the driver turns into the program's ids;
+# the driver's commands are listed at the top of driver.cpp.
 set -euo pipefail
 parcelo_exe=${1:?usage: scenario PARCELO_EXE DRIVER_EXE BUILD_DIR}
 driver_exe=${2:?}
