@@ -39,9 +39,12 @@ wait_until() {  # what command...
 # hold the pipe open long after the call.
 # drv works the windows on the scenario's desktop; ask only reads the system (special folders, shortcuts),
 # which needs no desktop and still works after the program and its desktop have gone.
+# The driver explains every failure; a failure without a word is Wine's, which now and then cannot start a
+# process at all ("failed to map the shared user data"), and the call is made once more.
 drv() { ask --desktop "$scenario" "$@"; }
 ask() {
   "$wine_run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err" ||
+    { [[ ! -s $log/driver.err ]] && "$wine_run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err"; } ||
     fail "driver $*: $(cat "$log/driver.err")"
   cat "$log/driver.out"
 }
