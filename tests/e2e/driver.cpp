@@ -18,8 +18,8 @@
 //   wait-gone WINDOW                 until no such window shows
 //   press WINDOW CONTROL|MENU-ITEM   a click on a button, or a menu item chosen
 //   set-text WINDOW CONTROL TEXT     the box's text replaced, as typing leaves it
-//   keys WINDOW [CONTROL] KEY...     DOWN, HOME, SPACE, RETURN, ESCAPE, DELETE or F2, pressed in the control
-//                                    (a list view: HOME and DOWN move the selection, SPACE ticks the row)
+//   keys WINDOW [CONTROL] KEY...     DOWN, HOME, SPACE, RETURN, ESCAPE, DELETE or F2, pressed in the control or
+//                                    else the window (a list view: HOME, DOWN select a row, SPACE ticks it)
 //   double-click WINDOW LIST ENTRY   on a list box's entry
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
 //   drop WINDOW CONTROL PATH         a file dragged from Explorer and let go there; prints "link" or "no link",
@@ -31,7 +31,6 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
