@@ -8,17 +8,17 @@ menu="$win_work\\メニュー"
 recorder="$win_work\\recorder\\記録.exe"
 install -D "$build_dir/tests/e2e/parcelo_args_recorder.exe" "$(host_path "$recorder")"
 mkdir -p "$(host_path "$menu\\中")"
-ask make-link "$menu\\記録.lnk" "$recorder" '/tag "a b"' >/dev/null
+ask make-link "$menu\\記録.lnk" "$recorder" '/tag "a b"'
 recorded=$(host_path "$win_work\\recorder\\args.txt")
 # The paths go to the entry as files dropped on it, so they are there.
 touch "$(host_path "$win_work\\a b.txt")" "$(host_path "$win_work\\ｶﾅ.txt")"
 entries=$'1\t中\tpopup\n2\t(空)\tcommand\n1\t記録\tcommand'  # level, text, kind
 
 launch_parcelo /menu "$menu" "$win_work\\a b.txt" "$win_work\\ｶﾅ.txt"
-wait_until "the folder's menu" prints "$entries" drv popup
+wait_until "the folder's menu" prints "$entries" drv entries "#32768"
 expect_no_window ParceloMain
 import -display "$DISPLAY" -window root "$build_dir/screenshots/cascade_menu.png"
-drv keys DOWN DOWN RETURN
+drv keys "#32768" DOWN DOWN RETURN
 wait_until "the program's record of its arguments" test -s "$recorded"
 expect_equal "arguments" "$(printf '%s\n' /tag 'a b' "$win_work\\a b.txt" "$win_work\\ｶﾅ.txt")" \
   "$(iconv -f UTF-16LE -t UTF-8 "$recorded")"
@@ -26,7 +26,7 @@ wait_parcelo_exit
 
 rm "$recorded"
 launch_parcelo /menu "$menu" "$win_work\\a b.txt"
-wait_until "the folder's menu" prints "$entries" drv popup
-drv keys ESCAPE
+wait_until "the folder's menu" prints "$entries" drv entries "#32768"
+drv keys "#32768" ESCAPE
 wait_parcelo_exit
 [[ ! -e $recorded ]] || fail "Esc started the program"

@@ -12,19 +12,18 @@ browse=フォルダーの参照
 commands=$'1\t-\tcommand\n1\tフォルダーを選ぶ(&F)...\tcommand\n1\t履歴を消す(&H)\tcommand'
 
 start_parcelo
-drv command frmMain.mnuCopyMove
-drv wait-text Parcelo 完了 >/dev/null
+drv press frmMain.mnuCopyMove
+drv controls Parcelo 完了 >/dev/null
 drv press Parcelo OK
 close_parcelo
-for entry in フォルダーへコピー フォルダーへ移動; do
-  expect_equal "target of $entry" "$win_work\\Parcelo.exe" "$(ask resolve-link "$(send_to_folder)\\$entry.lnk")"
-  rm "$(host_path "$(send_to_folder)\\$entry.lnk")"
-done
+expect_shortcut フォルダーへコピー "$win_work\\Parcelo.exe" /copyto
+expect_shortcut フォルダーへ移動 "$win_work\\Parcelo.exe" /moveto
+rm "$(host_path "$(send_to_folder)")"/フォルダーへ*.lnk
 
 launch_parcelo /copyto "$sent\\写真 1.txt" "$sent\\メモ b.txt"
-wait_until "the copy menu" prints $'1\tコピー先\tcommand\n'"$commands" drv popup
-drv keys DOWN DOWN RETURN
-drv wait-text "$browse" コピー先のフォルダーを選んでください。 >/dev/null
+wait_until "the copy menu" prints $'1\tコピー先\tcommand\n'"$commands" drv entries "#32768"
+drv keys "#32768" DOWN DOWN RETURN
+drv controls "$browse" コピー先のフォルダーを選んでください。 >/dev/null
 expect_equal "the item selected in the tree" '送り 先' "$(drv select-folder "$browse" "$picked")"
 screenshot copy_move_browse.png "$browse"
 drv press "$browse" OK
@@ -35,9 +34,9 @@ done
 expect_equal "the recent list" "$picked"$'\r' "$(cat "$work/Recent.txt")"
 
 launch_parcelo /moveto "$sent\\移す c.txt" "$sent\\束 d"
-wait_until "the move menu" prints $'1\t移動先\tcommand\n1\t送り 先\tcommand\n'"$commands" drv popup
+wait_until "the move menu" prints $'1\t移動先\tcommand\n1\t送り 先\tcommand\n'"$commands" drv entries "#32768"
 import -display "$DISPLAY" -window root "$build_dir/screenshots/copy_move_menu.png"
-drv keys DOWN DOWN RETURN
+drv keys "#32768" DOWN DOWN RETURN
 wait_parcelo_exit
 expect_equal "what the move left" "$(printf '%s\n' 'メモ b.txt' '写真 1.txt' | sort)" "$(ls "$(host_path "$sent")" | sort)"
 [[ -f $(host_path "$picked\\移す c.txt") && -f $(host_path "$picked\\束 d\\中.txt") ]] || fail "the move brought not both"
@@ -46,15 +45,15 @@ files_now() { (cd "$work" && find . -path ./log -prune -o -type f -exec md5sum {
 before=$(files_now)
 copy_menu=$'1\tコピー先\tcommand\n1\t送り 先\tcommand\n'"$commands"
 launch_parcelo /copyto "$sent\\写真 1.txt"
-wait_until "the copy menu" prints "$copy_menu" drv popup
-drv keys ESCAPE
+wait_until "the copy menu" prints "$copy_menu" drv entries "#32768"
+drv keys "#32768" ESCAPE
 wait_parcelo_exit
 launch_parcelo /copyto "$sent\\写真 1.txt"
-wait_until "the copy menu" prints "$copy_menu" drv popup
-drv keys DOWN DOWN DOWN RETURN
+wait_until "the copy menu" prints "$copy_menu" drv entries "#32768"
+drv keys "#32768" DOWN DOWN DOWN RETURN
 # The browse dialog opens at the latest destination; cancelled, it too changes nothing.
-drv wait-text "$browse" コピー先のフォルダーを選んでください。 >/dev/null
-wait_until "the folder selected as the dialog opens" prints '送り 先' drv tree-selection "$browse"
+drv controls "$browse" コピー先のフォルダーを選んでください。 >/dev/null
+wait_until "the folder selected as the dialog opens" prints '送り 先' drv entries "$browse" SysTreeView32
 drv press "$browse" キャンセル
 wait_parcelo_exit
 expect_equal "the files after Esc and a cancelled dialog" "$before" "$(files_now)"

@@ -4,7 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 
 set_dpi() {
-  "$e2e_dir/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+  "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
     fail "cannot set the display to $1 dpi"
 }
 # The session's later scenarios run at 96 dpi, however this one ends.
@@ -13,10 +13,10 @@ trap 'set_dpi 96' EXIT
 for dpi in 120 144; do
   set_dpi "$dpi"
   start_parcelo
-  expect_equal "the window's dpi" "$dpi" "$(drv dpi frmMain)"
+  expect_equal "the window's dpi" "$dpi" "$(drv window frmMain | cut -f9)"
   # One pixel, rounded up to whole twips: the design's twips fall between pixels.
   expect_layout $(((1440 + dpi - 1) / dpi))
-  read -r _ _ outer_width outer_height <<<"$(drv rect frmMain)"
+  read -r _ _ outer_width outer_height _ <<<"$(drv window frmMain)"
   drv move frmMain 0 0 "$outer_width" "$outer_height" >/dev/null  # the whole window on the screen
   screenshot "main_window_${dpi}dpi.png"
   close_parcelo

@@ -1,13 +1,15 @@
 # Sourced by each scenario: scenario.sh PARCELO_EXE DRIVER_EXE BUILD_DIR.
 # Each scenario runs its own copy of Parcelo.exe, so its Data.ini, in C:\e2e\<scenario>\ of the session's
 # prefix, on a Wine desktop named after the scenario. Windows, controls and menu items go by the names of
-# their designs (frmMain, frmOpt.txtPath, frmMain.mnuVer), which the driver turns into the program's ids.
+# their designs (frmMain, frmOpt.txtPath, frmMain.mnuVer), which the driver turns into the program's ids;
+# the driver's commands are listed at the top of driver.cpp.
 set -euo pipefail
 parcelo_exe=${1:?usage: scenario PARCELO_EXE DRIVER_EXE BUILD_DIR}
 driver_exe=${2:?}
 build_dir=${3:?}
 scenario=$(basename "$0" .sh)
 e2e_dir=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+wine_run=$e2e_dir/wine-run
 # shellcheck source=/dev/null
 . "${PARCELO_WINE_SESSION:?}/session.env"
 
@@ -37,23 +39,29 @@ wait_until() {  # what command...
 # hold the pipe open long after the call.
 # drv works the windows on the scenario's desktop; ask only reads the system (special folders, shortcuts),
 # which needs no desktop and still works after the program and its desktop have gone.
+# The driver explains every failure; a failure without a word is Wine's, which now and then cannot start a
+# process at all ("failed to map the shared user data"), and the call is made once more.
 drv() { ask --desktop "$scenario" "$@"; }
 ask() {
-  "$e2e_dir/wine-run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err" ||
+  "$wine_run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err" ||
+    { [[ ! -s $log/driver.err ]] && "$wine_run" "$driver_exe" "$@" >"$log/driver.out" 2>"$log/driver.err"; } ||
     fail "driver $*: $(cat "$log/driver.err")"
   cat "$log/driver.out"
 }
 
 # Starts the program with these arguments, as the shell would pass them, and does not wait for a window.
 launch_parcelo() {
-  "$e2e_dir/wine-run" --desktop "$scenario" "$win_work\\Parcelo.exe" "$@" </dev/null >"$log/parcelo.log" 2>&1 &
+  "$wine_run" --desktop "$scenario" "$win_work\\Parcelo.exe" "$@" </dev/null >"$log/parcelo.log" 2>&1 &
   parcelo_pid=$!
 }
 
-start_parcelo() { launch_parcelo "$@"; drv wait-window frmMain >/dev/null; }
+start_parcelo() { launch_parcelo "$@"; drv window frmMain >/dev/null; }
 
 # Fails if a window of this class shows: ParceloMain, the main window; #32770, a box.
-expect_no_window() { ! drv windows | grep -q "^$1" || fail "a window $1 is showing: $(drv windows | tr '\n' '|')"; }
+expect_no_window() {
+  drv windows | awk -F'\t' -v class="$1" '$1 == class && $3 == "visible" { exit 1 }' ||
+    fail "a window $1 is showing: $(drv windows | grep visible | tr '\n' '|')"
+}
 
 # The desktop's explorer ends with the last program on it, so its end is the end of Parcelo.
 parcelo_ended() { ! kill -0 "$parcelo_pid" 2>/dev/null || { echo "Parcelo still running"; false; }; }
@@ -69,9 +77,10 @@ expect_data_ini() {
 }
 
 # The outer rectangle as Data.ini stores it: width,height,top,left.
-placement_fields() { drv rect frmMain | awk '{ print $3 "," $4 "," $2 "," $1 }'; }
+placement_fields() { drv window frmMain | awk '{ print $3 "," $4 "," $2 "," $1 }'; }
 
 send_to_folder() { ask special-folder 9; }
+empty_send_to() { rm -rf "$(host_path "$(send_to_folder)")"/*; }
 
 # The host's name for a path on drive C: of the prefix.
 host_path() { echo "$WINEPREFIX/drive_c$(sed 's/^[Cc]://; s|\\|/|g' <<<"$1")"; }
@@ -81,28 +90,32 @@ make_program() { install -D "$parcelo_exe" "$(host_path "$1")"; }
 
 # Answers the name prompt for a sent path and confirms "完了", running CHECK... while each shows.
 name_shortcut() {  # path name [check...]
-  drv wait-text 作成 "ショートカット名を入力してください$1" >/dev/null
+  drv controls 作成 "ショートカット名を入力してください$1" >/dev/null
   "${@:3}"
-  drv set-text 作成 prompt.edit "$2" >/dev/null
+  drv set-text 作成 prompt.edit "$2"
   drv press 作成 OK
-  drv wait-text Parcelo 完了 >/dev/null
+  drv controls Parcelo 完了 >/dev/null
   "${@:3}"
   drv press Parcelo OK
 }
 
-# Checks the shortcut's target and removes it, so that a later run in the same session cannot pass on it.
-expect_shortcut() {  # name target
-  local link
-  link="$(send_to_folder)\\$1.lnk"
-  expect_equal "target of the shortcut $1" "$2" "$(ask resolve-link "$link")"
-  rm -f "$(host_path "$link")"
+# Checks a shortcut in the Send To folder as lnkinfo, a reader of its own, finds its bytes: the target, the
+# arguments and, for a program, the folder it starts in. (A scenario that makes shortcuts empties the folder
+# first, so that none left by an earlier run can pass.)
+expect_shortcut() {  # name target [arguments]
+  local link folder=
+  link=$(host_path "$(send_to_folder)\\$1.lnk")
+  [[ -d $(host_path "$2") ]] || folder=${2%\\*}
+  lnkinfo -c windows-932 "$link" >"$log/lnkinfo" || fail "lnkinfo cannot read $1.lnk: $(cat "$log/lnkinfo")"
+  expect_equal "the shortcut $1's target|folder|arguments" "$2|$folder|${3:-}" "$(awk -F'\t+: ?' '
+    $1 == "\tLocal path" { path = $2 } $1 == "\tWorking directory" { folder = $2 }
+    $1 == "\tCommand line arguments" { arguments = $2 } END { print path "|" folder "|" arguments }' "$log/lnkinfo")"
 }
 
 # A picture of a window (the main window unless another is named) for people to look at.
 screenshot() {  # file [window]
-  local window=${2:-frmMain} dpi crop
-  dpi=$(drv dpi "$window")
-  crop=$(drv rect "$window" | awk -v f="$dpi" '{ f /= 1440; printf "%dx%d+%d+%d", $3 * f, $4 * f, $1 * f, $2 * f }')
+  local crop
+  crop=$(drv window "${2:-frmMain}" | awk '{ f = $9 / 1440; printf "%dx%d+%d+%d", $3 * f, $4 * f, $1 * f, $2 * f }')
   import -display "$DISPLAY" -window root -crop "$crop" +repage "$build_dir/screenshots/$1"
 }
 
@@ -110,7 +123,7 @@ screenshot() {  # file [window]
 # and drive list (the design file's sums worked out), each place and size within TOLERANCE twips.
 expect_layout() {  # [tolerance]
   local CLIENT_WIDTH CLIENT_HEIGHT DRIVE name class text left top width height rest
-  read -r CLIENT_WIDTH CLIENT_HEIGHT _ <<<"$(drv client frmMain)"
+  read -r _ _ _ _ _ _ CLIENT_WIDTH CLIENT_HEIGHT _ <<<"$(drv window frmMain)"
   # The designed controls, without the drive list's text, which names the machine's drive.
   drv controls frmMain |
     awk -F'\t' -v OFS='\t' '$1 ~ /^frmMain\./ { if ($1 == "frmMain.driDri") $3 = ""; print }' | sort >"$log/controls.found"

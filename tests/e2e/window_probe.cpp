@@ -1,13 +1,24 @@
-// Reads what only the window's own process can read: its menu bar (Wine keeps a menu's items in the
-// process that made it) or the entries of a list view of the shell. The driver hooks this procedure into
-// the window's thread and takes the text back through a file mapping named after its own process id.
+// Does inside the program's own thread what only that thread can: reads a window's menu (Wine keeps a menu's
+// items in the process that made it) and a list's entries, and sets a folder-browse dialog's folder. The
+// driver hooks this procedure into the thread for one message sent to the window; the request (a path, or
+// nothing) and the answer pass through a file mapping named after the driver's process id.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include <string>
 
 namespace {
+
+std::wstring className(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
 
 void describe(HMENU menu, int level, std::wstring& out) {
     const int count = GetMenuItemCount(menu);
@@ -23,50 +34,71 @@ void describe(HMENU menu, int level, std::wstring& out) {
     }
 }
 
-// Each entry's name; in a list with check boxes, each column's text too and "on" or "off".
-void listEntries(HWND list, std::wstring& out) {
-    const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    const bool checks = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES;
-    const int columns = checks ? Header_GetItemCount(ListView_GetHeader(list)) : 1;
-    for (int i = 0; i < count; ++i) {
-        for (int column = 0; column < columns; ++column) {
-            wchar_t text[MAX_PATH + 1] = {};
-            LVITEMW item{};
-            item.iSubItem = column;
-            item.pszText = text;
-            item.cchTextMax = MAX_PATH + 1;
-            SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(i), LPARAM(&item));
-            out += std::wstring(column ? L"\t" : L"") + text;
+// The name a tree shows selected.
+std::wstring treeSelection(HWND tree) {
+    wchar_t text[MAX_PATH + 1] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH + 1;
+    if (item.hItem) TreeView_GetItem(tree, &item);
+    return text;
+}
+
+// A list's entries, one a line (in a list view with check boxes, each column's text and "on" or "off"),
+// or else the items of the window's menu: the menu bar's, or a popup menu's.
+std::wstring entries(HWND window) {
+    std::wstring out;
+    const std::wstring kind = className(window);
+    if (kind == L"ListBox") {
+        for (int i = 0; i < ListBox_GetCount(window); ++i) {
+            std::wstring text(ListBox_GetTextLen(window, i) + 1, L'\0');
+            text.resize(ListBox_GetText(window, i, text.data()));
+            out += text + L'\n';
         }
-        if (checks) out += ListView_GetCheckState(list, i) ? L"\ton" : L"\toff";
-        out += L'\n';
+    } else if (kind == WC_LISTVIEWW) {
+        const bool checks = ListView_GetExtendedListViewStyle(window) & LVS_EX_CHECKBOXES;
+        const int columns = checks ? Header_GetItemCount(ListView_GetHeader(window)) : 1;
+        for (int i = 0; i < ListView_GetItemCount(window); ++i) {
+            for (int column = 0; column < columns; ++column) {
+                wchar_t text[MAX_PATH + 1] = {};
+                ListView_GetItemText(window, i, column, text, MAX_PATH + 1);
+                out += std::wstring(column ? L"\t" : L"") + text;
+            }
+            out += checks ? (ListView_GetCheckState(window, i) ? L"\ton\n" : L"\toff\n") : L"\n";
+        }
+    } else if (kind == WC_TREEVIEWW) {
+        out = treeSelection(window);
+    } else if (const HMENU menu = kind == L"#32768" ? reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0))
+                                                   : GetMenu(window)) {
+        describe(menu, 1, out);
     }
+    return out;
+}
+
+// The folder-browse dialog set to the path, as a click in its tree does; the name the tree then shows selected.
+std::wstring selectFolder(HWND dialog, const std::wstring& path) {
+    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, LPARAM(path.c_str()));
+    return treeSelection(FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr));
 }
 
 }  // namespace
 
-// The message's lParam names the list view to read, or is 0 for the window's menu bar (a popup menu's
-// items, when the window is one).
 extern "C" __declspec(dllexport) LRESULT CALLBACK windowProbe(int code, WPARAM wParam, LPARAM lParam) {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && sent->message == RegisterWindowMessageW(L"ParceloWindowProbe")) {
-        std::wstring text;
-        wchar_t className[16] = {};
-        GetClassNameW(sent->hwnd, className, 16);
-        if (sent->lParam) listEntries(reinterpret_cast<HWND>(sent->lParam), text);
-        else if (std::wstring(className) == L"#32768")
-            describe(reinterpret_cast<HMENU>(SendMessageW(sent->hwnd, MN_GETHMENU, 0, 0)), 1, text);
-        else if (const HMENU bar = GetMenu(sent->hwnd)) describe(bar, 1, text);
         const std::wstring name = L"ParceloWindowProbe." + std::to_wstring(sent->wParam);
         if (const HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str())) {
-            if (auto* out = static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0))) {
+            if (auto* shared = static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0))) {
+                // A path asks for a folder; no request, for the entries.
+                const std::wstring text = *shared ? selectFolder(sent->hwnd, shared) : entries(sent->hwnd);
                 MEMORY_BASIC_INFORMATION view{};
-                VirtualQuery(out, &view, sizeof view);
-                if (text.size() < view.RegionSize / sizeof(wchar_t)) {
-                    text.copy(out, text.size());
-                    out[text.size()] = L'\0';
-                }
-                UnmapViewOfFile(out);
+                VirtualQuery(shared, &view, sizeof view);
+                const size_t length = std::min(text.size(), view.RegionSize / sizeof(wchar_t) - 1);
+                text.copy(shared, length);
+                shared[length] = L'\0';
+                UnmapViewOfFile(shared);
             }
             CloseHandle(mapping);
         }
