@@ -23,7 +23,7 @@ public:
 
     void Form_Load();
     void Form_Resize();
-    void Form_Shown();
+    void Form_Idle();
     void lvwItems_ItemCheck();
     void lvwItems_Rename();
     void cmdDel_Click();
@@ -36,6 +36,8 @@ public:
 private:
     ReportList& lvwItems();
     void fill();
+    void showDetails(size_t row);
+    void needDetails(size_t row);
     void showStates();
     void fail();
     // The selected entry that the submenu button acts on: a folder, or a submenu's shortcut.

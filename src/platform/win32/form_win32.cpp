@@ -18,6 +18,10 @@ constexpr DWORD mainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr UINT firstShowing = WM_APP + 0x11;
+// A timer's message comes only once no input, posted message or painting waits.
+constexpr UINT_PTR idleTimer = 1;
+// How long the Idle events may run on before the window paints and reads its input again.
+constexpr ULONGLONG idleSliceMs = 50;
 
 DWORD styleOf(Border border) {
     switch (border) {
@@ -98,6 +102,22 @@ void Win32Form::show() {
 
 void Win32Form::announceFirstShowing() {
     if (!std::exchange(shownOnce_, true)) PostMessageW(window_.get(), firstShowing, 0, 0);
+}
+
+void Win32Form::requestIdle() {
+    idleRequested_ = true;
+    SetTimer(window_.get(), idleTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+// Idle after Idle while the user does nothing, for a moment at most, so that painting is never held up long.
+void Win32Form::runIdle() {
+    KillTimer(window_.get(), idleTimer);
+    const ULONGLONG start = GetTickCount64();
+    while (window_ && idleRequested_ && HIWORD(GetQueueStatus(QS_INPUT)) == 0 && GetTickCount64() - start < idleSliceMs) {
+        idleRequested_ = false;
+        raise(formSource, Event::Idle);
+    }
+    if (window_ && idleRequested_) requestIdle();
 }
 
 void Win32Form::hide() {
@@ -216,6 +236,10 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         break;
     case firstShowing:
         raise(formSource, Event::Shown);
+        return 0;
+    case WM_TIMER:
+        if (w != idleTimer) break;
+        runIdle();
         return 0;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(w);

@@ -57,6 +57,15 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
     return sorted;
 }
 
+std::optional<FileIdentity> Win32ShellFolder::identity(const std::string& path) {
+    // A folder opens only with backup semantics; the handle follows links and junctions to what they name.
+    const UniqueHandle file(CreateFileW(widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (file.get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
 LinkTarget Win32ShellFolder::readLink(const std::string& file) {
     using Microsoft::WRL::ComPtr;
     ComPtr<IShellLinkW> link;
