@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/owners.h"
@@ -18,37 +19,20 @@ struct MenuDeleter {
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
 
-// The file's small icon as a bitmap with an alpha channel, which a menu item can carry.
-HBITMAP iconBitmap(const std::string& path) {
-    SHFILEINFOW info{};
-    if (path.empty() || !SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
-        return nullptr;
-    const UniqueIcon icon(info.hIcon);
-    const int size = GetSystemMetrics(SM_CXSMICON);
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (bitmap) {
-        const HGDIOBJ old = SelectObject(dc, bitmap);
-        DrawIconEx(dc, 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
-        SelectObject(dc, old);
-    }
-    DeleteDC(dc);
-    return bitmap;
-}
+// A file's small icon, read the first time its item is drawn.
+struct ItemIcon {
+    std::string path;
+    UniqueIcon icon;
+    bool read = false;
+};
 
 // What the menu's items give and show, and its submenus still unread.
 struct Popup {
     const SubmenuItems& submenus;
     Dialogs& dialogs;
     std::vector<std::string> paths;  // each command's id is its place here, plus one
-    std::vector<UniqueBitmap> bitmaps;
+    std::vector<ItemIcon> icons;     // an item's data is its place here
     std::map<HMENU, int> unread;  // an empty submenu and the number its items are asked for by
 };
 
@@ -69,26 +53,57 @@ void build(HMENU menu, const std::vector<PopupItem>& items, Popup& popup) {
             popup.paths.push_back(item.path);
             info.wID = static_cast<UINT>(popup.paths.size());
         }
-        if (HBITMAP bitmap = iconBitmap(item.path)) {
-            popup.bitmaps.emplace_back(bitmap);
-            info.fMask |= MIIM_BITMAP;
-            info.hbmpItem = bitmap;
+        if (!item.path.empty()) {
+            // Drawn by the owner, so only the items that show cost the time to read an icon.
+            popup.icons.push_back({item.path, nullptr, false});
+            info.fMask |= MIIM_BITMAP | MIIM_DATA;
+            info.hbmpItem = HBMMENU_CALLBACK;
+            info.dwItemData = popup.icons.size() - 1;
         }
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
     }
 }
 
-// The owner of the menu hears of each submenu just before it shows, and fills it then.
+void drawIcon(const DRAWITEMSTRUCT& item, Popup& popup) {
+    ItemIcon& icon = popup.icons.at(item.itemData);
+    SHFILEINFOW info{};
+    if (!std::exchange(icon.read, true) &&
+        SHGetFileInfoW(widen(icon.path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+        icon.icon.reset(info.hIcon);
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    const int top = (item.rcItem.top + item.rcItem.bottom - size) / 2;
+    if (icon.icon) DrawIconEx(item.hDC, item.rcItem.left, top, icon.icon.get(), size, size, 0, nullptr, DI_NORMAL);
+}
+
+// The owner of the menu fills each submenu just before it first shows, and draws the items' icons.
 LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
-    if (message != WM_INITMENUPOPUP) return DefSubclassProc(window, message, w, l);
     Popup& popup = *reinterpret_cast<Popup*>(data);
-    const auto unread = popup.unread.extract(reinterpret_cast<HMENU>(w));
-    if (!unread.empty())
-        guardCallback(popup.dialogs, 0, [&] {
-            build(unread.key(), popup.submenus(unread.mapped()), popup);
-            return 0;
+    switch (message) {
+    case WM_INITMENUPOPUP: {
+        const auto unread = popup.unread.extract(reinterpret_cast<HMENU>(w));
+        if (!unread.empty())
+            guardCallback(popup.dialogs, 0, [&] {
+                build(unread.key(), popup.submenus(unread.mapped()), popup);
+                return 0;
+            });
+        return 0;
+    }
+    case WM_MEASUREITEM: {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+        if (item.CtlType != ODT_MENU) break;
+        item.itemWidth = item.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CXSMICON));
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+        if (item.CtlType != ODT_MENU) break;
+        return guardCallback(popup.dialogs, TRUE, [&] {
+            drawIcon(item, popup);
+            return TRUE;
         });
-    return 0;
+    }
+    }
+    return DefSubclassProc(window, message, w, l);
 }
 
 }  // namespace
