@@ -105,19 +105,21 @@ void Win32Form::announceFirstShowing() {
 }
 
 void Win32Form::requestIdle() {
+    if (!window_) return;  // a timer without its window would go on for the thread
     idleRequested_ = true;
     SetTimer(window_.get(), idleTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
-// Idle after Idle while the user does nothing, for a moment at most, so that painting is never held up long.
+// Idle after Idle while the user does nothing, for a moment at most, so that painting is never held up long;
+// at least one each time, so that they go on whatever waits.
 void Win32Form::runIdle() {
     KillTimer(window_.get(), idleTimer);
     const ULONGLONG start = GetTickCount64();
-    while (window_ && idleRequested_ && HIWORD(GetQueueStatus(QS_INPUT)) == 0 && GetTickCount64() - start < idleSliceMs) {
-        idleRequested_ = false;
+    while (std::exchange(idleRequested_, false)) {
         raise(formSource, Event::Idle);
+        if (!window_ || HIWORD(GetQueueStatus(QS_INPUT)) != 0 || GetTickCount64() - start >= idleSliceMs) break;
     }
-    if (window_ && idleRequested_) requestIdle();
+    if (idleRequested_) requestIdle();
 }
 
 void Win32Form::hide() {

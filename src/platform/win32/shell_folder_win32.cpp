@@ -15,6 +15,8 @@
 namespace parcelo::win32 {
 namespace {
 
+using Microsoft::WRL::ComPtr;
+
 // How long a look at a target may take before its drive counts as not answering.
 constexpr DWORD patienceMs = 1500;
 
@@ -27,6 +29,32 @@ void check(HRESULT result, const std::string& what) {
     if (FAILED(result)) throw errorFrom(static_cast<DWORD>(result), what);
 }
 
+// The folder as the shell sees it, which names its items far sooner than a look at each whole path.
+ComPtr<IShellFolder> shellFolderOf(const std::string& folder) {
+    ComPtr<IShellFolder> desktop, shellFolder;
+    const UniqueIdList list(ILCreateFromPathW(widen(folder).c_str()));
+    if (!list || FAILED(SHGetDesktopFolder(&desktop)) ||
+        FAILED(desktop->BindToObject(list.get(), nullptr, IID_PPV_ARGS(&shellFolder))))
+        return nullptr;
+    return shellFolder;
+}
+
+// The item's name as Explorer shows it in its folder: a shortcut without ".lnk", a localised name.
+std::wstring displayName(IShellFolder* folder, const std::wstring& name) {
+    ITEMIDLIST* child = nullptr;
+    if (!folder || FAILED(folder->ParseDisplayName(nullptr, nullptr, const_cast<wchar_t*>(name.c_str()), nullptr,
+                                                   &child, nullptr)))
+        return name;
+    const UniqueIdList owned(child);
+    STRRET text{};
+    wchar_t* shown = nullptr;
+    if (FAILED(folder->GetDisplayNameOf(child, SHGDN_INFOLDER, &text)) || FAILED(StrRetToStrW(&text, child, &shown)))
+        return name;
+    std::wstring result = shown;
+    CoTaskMemFree(shown);
+    return result;
+}
+
 }  // namespace
 
 std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
@@ -34,6 +62,7 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
     const UniqueFind find(FindFirstFileExW(widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (find.get() == INVALID_HANDLE_VALUE) throw lastError("フォルダ " + folder);
+    const ComPtr<IShellFolder> shellFolder = shellFolderOf(folder);
     std::vector<std::pair<std::wstring, FolderItem>> items;
     do {
         const std::wstring name = found.cFileName;
@@ -42,12 +71,13 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
         item.path = folder + "\\" + narrow(name);
         item.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         item.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        const std::wstring shown = displayName(shellFolder.Get(), name);
+        item.displayName = narrow(shown);
+        // The kind goes by the name's extension alone, which needs no look at the file.
         SHFILEINFOW info{};
-        const bool known = SHGetFileInfoW(widen(item.path).c_str(), 0, &info, sizeof info,
-                                          SHGFI_DISPLAYNAME | SHGFI_TYPENAME) != 0;
-        item.displayName = known ? narrow(info.szDisplayName) : narrow(name);
-        item.typeName = known ? narrow(info.szTypeName) : "";
-        items.emplace_back(known ? std::wstring(info.szDisplayName) : name, std::move(item));
+        if (SHGetFileInfoW(name.c_str(), found.dwFileAttributes, &info, sizeof info, SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES))
+            item.typeName = narrow(info.szTypeName);
+        items.emplace_back(shown, std::move(item));
     } while (FindNextFileW(find.get(), &found));
     // Explorer's order: numbers inside names by their value.
     std::stable_sort(items.begin(), items.end(),
