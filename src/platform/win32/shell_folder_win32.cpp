@@ -7,6 +7,7 @@
 #include <wrl/client.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "platform/win32/owners.h"
@@ -63,6 +64,7 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (find.get() == INVALID_HANDLE_VALUE) throw lastError("フォルダ " + folder);
     const ComPtr<IShellFolder> shellFolder = shellFolderOf(folder);
+    std::map<std::wstring, std::string> kinds;
     std::vector<std::pair<std::wstring, FolderItem>> items;
     do {
         const std::wstring name = found.cFileName;
@@ -73,10 +75,15 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
         item.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
         const std::wstring shown = displayName(shellFolder.Get(), name);
         item.displayName = narrow(shown);
-        // The kind goes by the name's extension alone, which needs no look at the file.
-        SHFILEINFOW info{};
-        if (SHGetFileInfoW(name.c_str(), found.dwFileAttributes, &info, sizeof info, SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES))
-            item.typeName = narrow(info.szTypeName);
+        // The kind goes by the extension alone, and a folder's apart from a file's: asked once for each.
+        const std::wstring kindKey = (item.directory ? L"\\" : L"") + std::wstring(PathFindExtensionW(name.c_str()));
+        auto kind = kinds.find(kindKey);
+        if (kind == kinds.end()) {
+            SHFILEINFOW info{};
+            SHGetFileInfoW(name.c_str(), found.dwFileAttributes, &info, sizeof info, SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
+            kind = kinds.emplace(kindKey, narrow(info.szTypeName)).first;
+        }
+        item.typeName = kind->second;
         items.emplace_back(shown, std::move(item));
     } while (FindNextFileW(find.get(), &found));
     // Explorer's order: numbers inside names by their value.
