@@ -90,7 +90,8 @@ void runCascade(Platform& platform, const CascadeRequest& request) {
                                     box::ok | box::iconError);
         return;
     }
-    const std::optional<std::string> chosen = platform.dialogs.popupMenu(menu, [&](int number) { return cascade.submenu(number); });
+    const std::optional<std::string> chosen =
+        platform.dialogs.popupMenu(menu, [&](int number) { return cascade.submenu(number); });
     if (!chosen) return;
     try {
         sendTo(platform, *chosen, request.paths);

@@ -69,7 +69,8 @@ void frmItems::Form_Load() {
 void frmItems::fill() {
     entries_ = readSendToEntries(platform_.folders, folder_);
     std::vector<ListRow> rows;
-    for (const SendToEntry& entry : entries_) rows.push_back({{entry.item.displayName, "", ""}, !entry.item.hidden, ""});
+    for (const SendToEntry& entry : entries_)
+        rows.push_back({{entry.item.displayName, "", ""}, !entry.item.hidden, ""});
     lvwItems().setRows(rows);
     form_->requestIdle();
 }
@@ -109,7 +110,8 @@ void frmItems::Form_Resize() {
 // entry, so the states show once every shortcut is read; targets on drives that may be slow are
 // looked at last.
 void frmItems::Form_Idle() {
-    const auto pending = std::find_if(entries_.begin(), entries_.end(), [](const SendToEntry& e) { return e.detailsPending; });
+    const auto pending =
+        std::find_if(entries_.begin(), entries_.end(), [](const SendToEntry& e) { return e.detailsPending; });
     if (pending != entries_.end()) {
         showDetails(static_cast<size_t>(pending - entries_.begin()));
         form_->requestIdle();

@@ -283,7 +283,8 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const std::wstring shortcut = work + L"\\tool.lnk", tree = work + L"\\tree", wide = work + L"\\wide", loop = argv[4];
+    const std::wstring shortcut = work + L"\\tool.lnk", tree = work + L"\\tree", wide = work + L"\\wide";
+    const std::wstring loop = argv[4];
     parcelo::win32::Win32ShortcutWriter().write(parcelo::win32::narrow(shortcut),
                                                 parcelo::win32::narrow(menu + L"\\tool.exe"), "", "");
     CreateDirectoryW(tree.c_str(), nullptr);
@@ -301,7 +302,8 @@ int wmain(int argc, wchar_t** argv) {
         entries.push_back(entriesListed(parcelo, 300));
     }
 
-    for (int i = 0; i < 300; ++i) DeleteFileW((std::wstring(sendTo) + L"\\項目 " + std::to_wstring(i) + L".lnk").c_str());
+    for (int i = 0; i < 300; ++i)
+        DeleteFileW((std::wstring(sendTo) + L"\\項目 " + std::to_wstring(i) + L".lnk").c_str());
 
     std::printf("medians of %d rounds each, the programs taking turns\n", rounds);
     ratio("start to window shown", "minimal window", median(minimalShown), median(parceloShown), "ms", 1.3);

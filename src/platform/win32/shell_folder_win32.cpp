@@ -80,7 +80,8 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
         auto kind = kinds.find(kindKey);
         if (kind == kinds.end()) {
             SHFILEINFOW info{};
-            SHGetFileInfoW(name.c_str(), found.dwFileAttributes, &info, sizeof info, SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
+            SHGetFileInfoW(name.c_str(), found.dwFileAttributes, &info, sizeof info,
+                           SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
             kind = kinds.emplace(kindKey, narrow(info.szTypeName)).first;
         }
         item.typeName = kind->second;
