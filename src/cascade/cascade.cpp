@@ -8,31 +8,7 @@
 namespace parcelo {
 namespace {
 
-// Folders inside folders deeper than this are not opened: a link that loops would never end.
-constexpr int deepest = 8;
-
-PopupItem emptyFolder() { return {"(空)", "", false, {}}; }
-
-std::vector<PopupItem> menuOf(ShellFolder& shell, const std::string& folder, int depth) {
-    std::vector<FolderItem> items = shell.items(folder);
-    std::stable_partition(items.begin(), items.end(), [](const FolderItem& item) { return item.directory; });
-    std::vector<PopupItem> menu;
-    for (const FolderItem& item : items) {
-        if (item.hidden) continue;
-        PopupItem entry{item.displayName, item.path, true, {}};
-        if (item.directory) {
-            if (depth < deepest) {
-                try {
-                    entry.submenu = menuOf(shell, item.path, depth + 1);
-                } catch (const PlatformError&) {
-                }
-            }
-            if (entry.submenu.empty()) entry.submenu.push_back(emptyFolder());
-        }
-        menu.push_back(std::move(entry));
-    }
-    return menu;
-}
+PopupItem emptyFolder() { return {"(空)", "", false, 0}; }
 
 void sendTo(Platform& platform, const std::string& entry, const std::vector<std::string>& paths) {
     if (platform.folders.dropOn(entry, paths)) return;
@@ -44,10 +20,55 @@ std::string nameOf(const std::string& path) { return path.substr(path.rfind('\\'
 
 }  // namespace
 
-std::vector<PopupItem> cascadeMenu(ShellFolder& shell, const std::string& folder) {
-    std::vector<PopupItem> menu = menuOf(shell, folder, 0);
+CascadeMenu::CascadeMenu(ShellFolder& shell, std::string folder) : shell_(shell) {
+    levels_.push_back({std::move(folder), 0, std::nullopt});
+}
+
+std::vector<PopupItem> CascadeMenu::top() {
+    levels_[0].identity = shell_.identity(levels_[0].folder);
+    std::vector<PopupItem> menu = itemsOf(0);
     if (menu.empty()) menu.push_back(emptyFolder());
     return menu;
+}
+
+// A folder that cannot be read, or is already open above, shows as empty.
+std::vector<PopupItem> CascadeMenu::submenu(int number) {
+    const size_t level = static_cast<size_t>(number);
+    levels_.at(level).identity = shell_.identity(levels_[level].folder);
+    std::vector<PopupItem> menu;
+    if (!onTheWayDown(level)) {
+        try {
+            menu = itemsOf(level);
+        } catch (const PlatformError&) {
+        }
+    }
+    if (menu.empty()) menu.push_back(emptyFolder());
+    return menu;
+}
+
+std::vector<PopupItem> CascadeMenu::itemsOf(size_t level) {
+    std::vector<FolderItem> items = shell_.items(levels_[level].folder);
+    std::stable_partition(items.begin(), items.end(), [](const FolderItem& item) { return item.directory; });
+    std::vector<PopupItem> menu;
+    for (const FolderItem& item : items) {
+        if (item.hidden) continue;
+        PopupItem entry{item.displayName, item.path, true, 0};
+        if (item.directory) {
+            levels_.push_back({item.path, level, std::nullopt});
+            entry.submenu = static_cast<int>(levels_.size() - 1);
+        }
+        menu.push_back(std::move(entry));
+    }
+    return menu;
+}
+
+// Compared by what the file system says the folders are, so a link back to one of them counts too.
+bool CascadeMenu::onTheWayDown(size_t level) const {
+    for (size_t above = level; above != 0;) {
+        above = levels_[above].parent;
+        if (levels_[above].identity == levels_[level].identity) return true;
+    }
+    return false;
 }
 
 std::string argumentsWithPaths(const std::string& arguments, const std::vector<std::string>& paths) {
@@ -60,15 +81,17 @@ std::string argumentsWithPaths(const std::string& arguments, const std::vector<s
 }
 
 void runCascade(Platform& platform, const CascadeRequest& request) {
+    CascadeMenu cascade(platform.folders, request.folder);
     std::vector<PopupItem> menu;
     try {
-        menu = cascadeMenu(platform.folders, request.folder);
+        menu = cascade.top();
     } catch (const PlatformError&) {
         platform.dialogs.messageBox("フォルダが見つかりません。\n" + request.folder, applicationTitle,
                                     box::ok | box::iconError);
         return;
     }
-    const std::optional<std::string> chosen = platform.dialogs.popupMenu(menu);
+    const std::optional<std::string> chosen =
+        platform.dialogs.popupMenu(menu, [&](int number) { return cascade.submenu(number); });
     if (!chosen) return;
     try {
         sendTo(platform, *chosen, request.paths);

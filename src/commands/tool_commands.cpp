@@ -17,7 +17,8 @@ void frmMain::mnuItems_Click() {
 // Puts this Parcelo.exe into the Send To menu, unless an entry opens it already.
 void frmMain::mnuReg_Click() {
     const std::string self = platform_.shell.executablePath();
-    for (const SendToEntry& entry : readSendToEntries(platform_.folders, SpecialFolderPath(platform_.shell, csidlSendTo))) {
+    for (SendToEntry& entry : readSendToEntries(platform_.folders, SpecialFolderPath(platform_.shell, csidlSendTo))) {
+        readDetails(platform_.folders, entry);
         if (entry.link && sameWindowsPath(entry.link->target, self)) {
             platform_.dialogs.messageBox("Parcelo は既に送るメニューにあります (" + entry.item.displayName + ")",
                                          applicationTitle, box::ok);

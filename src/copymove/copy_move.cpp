@@ -77,7 +77,7 @@ void runCopyMove(Platform& platform, FileOperation& operation, const CopyMoveReq
     const RecentDestinations store(platform);
     const std::vector<std::string> recent = store.read();
     const std::optional<std::string> chosen =
-        platform.dialogs.popupMenu(destinationMenu(platform.folders, request.transfer, recent));
+        platform.dialogs.popupMenu(destinationMenu(platform.folders, request.transfer, recent), {});  // no submenus
     if (!chosen) return;
     if (*chosen == clearRecentCommand) {
         store.write({});

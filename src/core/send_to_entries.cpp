@@ -51,21 +51,25 @@ std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string
         SendToEntry entry;
         entry.item = std::move(item);
         entry.shortcut = !entry.item.directory && endsWithLnk(entry.item.path);
-        if (entry.shortcut) {
-            try {
-                entry.link = shell.readLink(entry.item.path);
-            } catch (const std::exception&) {
-            }
-        }
-        if (entry.link) {
-            if (shell.slowToReach(entry.link->target))
-                entry.reachPending = true;
-            else
-                lookAtTarget(shell, entry);
-        }
         entries.push_back(std::move(entry));
     }
     return entries;
+}
+
+void readDetails(ShellFolder& shell, SendToEntry& entry) {
+    entry.detailsPending = false;
+    if (entry.shortcut) {
+        try {
+            entry.link = shell.readLink(entry.item.path);
+        } catch (const std::exception&) {
+        }
+    }
+    if (entry.link) {
+        if (shell.slowToReach(entry.link->target))
+            entry.reachPending = true;
+        else
+            lookAtTarget(shell, entry);
+    }
 }
 
 void checkPendingTargets(ShellFolder& shell, std::vector<SendToEntry>& entries) {

@@ -14,11 +14,14 @@ struct SendToEntry {
     std::optional<LinkTarget> link;  // what the shortcut opens, when it could be read
     Reach reach = Reach::Present;    // of the shortcut's target
     bool reachPending = false;       // its target is looked at only after the list is shown
+    bool detailsPending = true;      // its shortcut is read only after every name is listed
 };
 
-// Every entry of the folder. Targets that answer at once are looked at now; those on a drive or
-// share that may be slow are left pending, for checkPendingTargets.
+// Every entry of the folder, with its name and kind as the listing gives them and nothing more.
 std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string& folder);
+// Reads the entry's shortcut. Its target is looked at now when it answers at once; on a drive or
+// share that may be slow it is left pending, for checkPendingTargets.
+void readDetails(ShellFolder& shell, SendToEntry& entry);
 // Looks at the pending targets. Once a drive or share has not answered, the other targets on it
 // are not waited for again.
 void checkPendingTargets(ShellFolder& shell, std::vector<SendToEntry>& entries);

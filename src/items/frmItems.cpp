@@ -19,7 +19,7 @@ using namespace frmItemsNames;
 constexpr Binding<frmItems> bindings[] = {
     {formSource, Event::Load,     &frmItems::Form_Load},
     {formSource, Event::Resize,   &frmItems::Form_Resize},
-    {formSource, Event::Shown,    &frmItems::Form_Shown},
+    {formSource, Event::Idle,     &frmItems::Form_Idle},
     {lvwItems,   Event::ItemCheck, &frmItems::lvwItems_ItemCheck},
     {lvwItems,   Event::Rename,   &frmItems::lvwItems_Rename},
     {lvwItems,   Event::DeleteKey, &frmItems::cmdDel_Click},
@@ -70,14 +70,24 @@ void frmItems::Form_Load() {
     lvwItems_Change();
 }
 
+// The names at once; each entry's target and icon, and then the states, while the window is idle.
 void frmItems::fill() {
     entries_ = readSendToEntries(platform_.folders, folder_);
     std::vector<ListRow> rows;
-    for (size_t i = 0; i < entries_.size(); ++i)
-        rows.push_back({{entries_[i].item.displayName, targetText(entries_[i]), stateText(entries_, i)},
-                        !entries_[i].item.hidden,
-                        entries_[i].item.path});
+    for (const SendToEntry& entry : entries_)
+        rows.push_back({{entry.item.displayName, "", ""}, !entry.item.hidden, ""});
     lvwItems().setRows(rows);
+    form_->requestIdle();
+}
+
+void frmItems::showDetails(size_t row) {
+    readDetails(platform_.folders, entries_[row]);
+    lvwItems().setCell(row, columnTarget, targetText(entries_[row]));
+    lvwItems().setIcon(row, entries_[row].item.path);
+}
+
+void frmItems::needDetails(size_t row) {
+    if (entries_.at(row).detailsPending) showDetails(row);
 }
 
 void frmItems::showStates() {
@@ -101,8 +111,17 @@ void frmItems::Form_Resize() {
     }
 }
 
-// Targets on drives that may be slow are looked at only now, with the list already on the screen.
-void frmItems::Form_Shown() {
+// One entry at a time, so the window answers the user in between. A state may hang on any other
+// entry, so the states show once every shortcut is read; targets on drives that may be slow are
+// looked at last.
+void frmItems::Form_Idle() {
+    const auto pending =
+        std::find_if(entries_.begin(), entries_.end(), [](const SendToEntry& e) { return e.detailsPending; });
+    if (pending != entries_.end()) {
+        showDetails(static_cast<size_t>(pending - entries_.begin()));
+        form_->requestIdle();
+        return;
+    }
     checkPendingTargets(platform_.folders, entries_);
     showStates();
 }
@@ -148,7 +167,6 @@ void frmItems::cmdDel_Click() {
     }
     // What went and what stayed, as the folder now has it.
     fill();
-    Form_Shown();
 }
 
 void frmItems::cmdRen_Click() {
@@ -171,7 +189,8 @@ std::optional<size_t> frmItems::submenuCandidate() {
     const std::vector<size_t> selected = lvwItems().selectedRows();
     if (selected.size() != 1) return std::nullopt;
     const size_t row = selected.front();
-    if (entries_.at(row).item.directory || submenuFolderOf(entries_, row)) return row;
+    needDetails(row);
+    if (entries_[row].item.directory || submenuFolderOf(entries_, row)) return row;
     return std::nullopt;
 }
 
@@ -180,6 +199,8 @@ void frmItems::cmdSub_Click() {
     const std::optional<size_t> row = submenuCandidate();
     if (!row) return;
     const size_t folder = entries_[*row].item.directory ? *row : *submenuFolderOf(entries_, *row);
+    // Any shortcut may be the one that opens the folder.
+    for (size_t i = 0; i < entries_.size(); ++i) needDetails(i);
     const std::optional<size_t> shortcut = submenuShortcutOf(entries_, folder);
     if (!shortcut) {
         platform_.dialogs.messageBox(makeSubmenu(entries_[folder].item) ? "完了" : "失敗", applicationTitle, box::ok);
@@ -188,7 +209,6 @@ void frmItems::cmdSub_Click() {
         if (!undoSubmenu(entries_[folder].item, entries_[*shortcut].item)) fail();
     }
     fill();
-    Form_Shown();
     lvwItems_Change();
 }
 
@@ -205,12 +225,7 @@ void frmItems::cmdOpen_Click() {
 }
 
 void frmItems::Form_Activate() {
-    if (refreshWhenActive_) reread();
-}
-
-void frmItems::reread() {
-    fill();
-    Form_Shown();
+    if (refreshWhenActive_) fill();
 }
 
 void frmItems::cmdStd_Click() {
@@ -225,7 +240,7 @@ void frmItems::cmdStd_Click() {
     } catch (const PlatformError&) {
         fail();
     }
-    reread();
+    fill();
 }
 
 // The folder is hidden, so Explorer lists only the shortcut beside it, which opens it as a menu.

@@ -24,7 +24,7 @@ public:
 
     void Form_Load();
     void Form_Resize();
-    void Form_Shown();
+    void Form_Idle();
     void lvwItems_ItemCheck();
     void lvwItems_Rename();
     void cmdDel_Click();
@@ -41,9 +41,9 @@ public:
 private:
     ReportList& lvwItems();
     void fill();
+    void showDetails(size_t row);
+    void needDetails(size_t row);
     void showStates();
-    // The folder as it is now, with what is known of the targets.
-    void reread();
     void fail();
     // The selected entry that the submenu button acts on: a folder, or a submenu's shortcut.
     std::optional<size_t> submenuCandidate();

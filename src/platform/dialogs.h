@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,10 +23,13 @@ struct PopupItem {
     std::string text;
     std::string path;  // what choosing it gives; the item shows this file's icon
     bool enabled = true;
-    std::vector<PopupItem> submenu;  // not empty: the item opens this submenu
-    bool separator = false;          // a line between items, and nothing else
+    int submenu = 0;        // not 0: the item opens the submenu of this number, asked for when it opens
+    bool separator = false;  // a line between items, and nothing else
     friend bool operator==(const PopupItem&, const PopupItem&) = default;
 };
+
+// The items of a popup menu's submenu, by its number.
+using SubmenuItems = std::function<std::vector<PopupItem>(int submenu)>;
 
 // The modal boxes that ask or tell the user something.
 class Dialogs {
@@ -41,8 +45,8 @@ public:
     // as "description|patterns"; flags are the open-file dialog's. Throws when the dialog fails.
     virtual std::optional<std::string> openFile(const std::string& filter, unsigned flags) = 0;
     // Shows the menu at the mouse pointer; the path of the item chosen, or nothing when the user
-    // pressed Esc or clicked elsewhere.
-    virtual std::optional<std::string> popupMenu(const std::vector<PopupItem>& items) = 0;
+    // pressed Esc or clicked elsewhere. A submenu's items are asked of `submenus` when it first opens.
+    virtual std::optional<std::string> popupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus) = 0;
 };
 
 namespace open_file {

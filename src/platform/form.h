@@ -18,6 +18,7 @@ enum class Event {
     DeleteKey,  // the Delete key in a list
     Drop,       // files were dropped on a window whose design accepts them
     Activate,   // the window became the active one again, once the handler at work has returned
+    Idle,       // the window has nothing else to do, once after each requestIdle
 };
 
 // Source name of the window's own events.
@@ -87,6 +88,7 @@ public:
     // Changes no check box by the user's hand, so raises no ItemCheck.
     virtual void setRows(const std::vector<ListRow>& rows) = 0;
     virtual void setCell(size_t row, size_t column, const std::string& text) = 0;
+    virtual void setIcon(size_t row, const std::string& iconPath) = 0;
     virtual bool rowChecked(size_t row) const = 0;
     virtual void setRowChecked(size_t row, bool checked) = 0;
     virtual std::vector<size_t> selectedRows() const = 0;
@@ -138,6 +140,8 @@ public:
     virtual bool ended() const = 0;
     // The paths of the last Drop, in the order dropped.
     virtual std::vector<std::string> droppedPaths() const = 0;
+    // Asks for one Idle, once the user's input and the painting waiting have been dealt with.
+    virtual void requestIdle() = 0;
 };
 
 class Ui {

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,13 @@ struct LinkTarget {
     friend bool operator==(const LinkTarget&, const LinkTarget&) = default;
 };
 
+// Which file or folder a path leads to: the same for a folder and for a link or junction to it.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t file = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 enum class Reach {
     Present,
     Missing,
@@ -36,6 +45,8 @@ public:
     // The item's name as the shell shows it (a localised name, a drive's label); empty when the
     // shell cannot tell.
     virtual std::string displayName(const std::string& path) = 0;
+    // Nothing when the path cannot be opened.
+    virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
     // Throws when the file is not a shortcut the shell can read.
     virtual LinkTarget readLink(const std::string& file) = 0;
     // Whether a path can only be looked at on a drive or share that may be slow to answer.

@@ -3,10 +3,15 @@
 // shown and the peak working set of the idle window, against the minimal window; a Send-To launch of one
 // path with QuitAfterSend = 1 to its name prompt, against the minimal window shown, and to the end of the
 // process, against the minimal input box's whole run; a submenu's launch to its popup menu, against the
-// minimal window shown; the copy entry's launch with 20 paths to its menu of destinations, against the same.
+// minimal window shown; the same on folders that real profiles hold (20 subfolders of 50 shortcuts each; 50
+// shortcuts and two links back to the folder itself; one level of 2,000 shortcuts), and the entries dialog on 300
+// shortcuts in Send To, from the command until every name is listed, each against the minimal window shown.
+// The copy entry's launch with 20 paths to its menu of destinations, against the same.
 // Prints the medians, the ratios and their goals.
-// usage: parcelo_start_bench PARCELO_EXE MINIMAL_WINDOW_EXE MINIMAL_PROMPT_EXE
+// usage: parcelo_start_bench PARCELO_EXE MINIMAL_WINDOW_EXE MINIMAL_PROMPT_EXE LOOPING_FOLDER
+// (LOOPING_FOLDER: an empty folder but for two links to itself)
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 #include <shlobj.h>
 
@@ -17,7 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/frmMain_design.h"
+#include "platform/control_ids.h"
 #include "platform/win32/owners.h"
+#include "platform/win32/shortcut_writer_win32.h"
+#include "platform/win32/wide.h"
 
 namespace {
 
@@ -169,6 +178,43 @@ double popupShown(const std::wstring& program, const std::vector<std::wstring>& 
     return shown;
 }
 
+// The folder, made, with `count` copies of the shortcut in it.
+void fillWithShortcuts(const std::wstring& folder, const std::wstring& shortcut, int count) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (int i = 0; i < count; ++i)
+        if (!CopyFileW(shortcut.c_str(), (folder + L"\\項目 " + std::to_wstring(i) + L".lnk").c_str(), FALSE))
+            fail(L"cannot copy the shortcut into " + folder);
+}
+
+// The main window's command that opens the entries dialog.
+WPARAM itemsCommand() {
+    const auto& menu = parcelo::frmMainDesign.menu;
+    for (size_t i = 0; i < menu.size(); ++i)
+        if (menu[i].name == parcelo::frmMainNames::mnuItems) return static_cast<WPARAM>(parcelo::menuItemId(i));
+    fail(L"no command for the entries dialog");
+}
+
+// Parcelo started and idle; from the command that opens the entries dialog until its list holds `count` rows.
+double entriesListed(const Program& parcelo, LRESULT count) {
+    const Process p = launch(parcelo.path);
+    const HWND main = waitWindow(p, parcelo.windowClass);
+    WaitForInputIdle(p.process.get(), 10000);
+    const auto begin = Clock::now();
+    PostMessageW(main, WM_COMMAND, itemsCommand(), 0);
+    const HWND dialog = waitWindow(p, L"ParceloItems");
+    const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+    while (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) < count) {
+        if (Clock::now() - begin > patience) fail(L"the entries dialog did not list every entry");
+        Sleep(1);
+    }
+    const double listed = since(begin);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    while (IsWindow(dialog)) Sleep(1);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    waitEnd(p);
+    return listed;
+}
+
 void writeDataIni(const std::wstring& folder, const std::wstring& target, int quitAfterSend) {
     char ansi[MAX_PATH * 2] = {};
     WideCharToMultiByte(CP_ACP, 0, target.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
@@ -192,7 +238,7 @@ void ratio(const char* what, const char* baseline, double baselineValue, double 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4) fail(L"usage: parcelo_start_bench PARCELO_EXE MINIMAL_WINDOW_EXE MINIMAL_PROMPT_EXE");
+    if (argc != 5) fail(L"usage: parcelo_start_bench PARCELO_EXE MINIMAL_WINDOW_EXE MINIMAL_PROMPT_EXE LOOPING_FOLDER");
     wchar_t temp[MAX_PATH] = {}, sendTo[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_SENDTO | CSIDL_FLAG_CREATE, nullptr, 0, sendTo)))
@@ -251,6 +297,29 @@ int wmain(int argc, wchar_t** argv) {
         copyPopups.push_back(popupShown(parcelo.path, copyTo));
     }
 
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::wstring shortcut = work + L"\\tool.lnk", tree = work + L"\\tree", wide = work + L"\\wide";
+    const std::wstring loop = argv[4];
+    parcelo::win32::Win32ShortcutWriter().write(parcelo::win32::narrow(shortcut),
+                                                parcelo::win32::narrow(menu + L"\\tool.exe"), "", "");
+    CreateDirectoryW(tree.c_str(), nullptr);
+    for (int i = 0; i < 20; ++i) fillWithShortcuts(tree + L"\\フォルダ " + std::to_wstring(i), shortcut, 50);
+    fillWithShortcuts(loop, shortcut, 50);
+    fillWithShortcuts(wide, shortcut, 2000);
+    fillWithShortcuts(sendTo, shortcut, 300);
+    popupShown(parcelo.path, tree, sent), entriesListed(parcelo, 300);
+    std::vector<double> base, treePopups, loopPopups, widePopups, entries;
+    for (int i = 0; i < rounds; ++i) {
+        base.push_back(minimalWindowShown(minimal));
+        treePopups.push_back(popupShown(parcelo.path, tree, sent));
+        loopPopups.push_back(popupShown(parcelo.path, loop, sent));
+        widePopups.push_back(popupShown(parcelo.path, wide, sent));
+        entries.push_back(entriesListed(parcelo, 300));
+    }
+
+    for (int i = 0; i < 300; ++i)
+        DeleteFileW((std::wstring(sendTo) + L"\\項目 " + std::to_wstring(i) + L".lnk").c_str());
+
     std::printf("medians of %d rounds each, the programs taking turns\n", rounds);
     ratio("start to window shown", "minimal window", median(minimalShown), median(parceloShown), "ms", 1.3);
     ratio("Send-To launch, QuitAfterSend = 1: start to name prompt shown", "minimal window shown", median(windowShown),
@@ -263,6 +332,14 @@ int wmain(int argc, wchar_t** argv) {
           median(popups), "ms", 1.2);
     ratio("copy entry, 20 paths: start to popup menu shown", "minimal window shown", median(copyWindowShown),
           median(copyPopups), "ms", 1.2);
+    ratio("submenu launch on 20 folders of 50 shortcuts: start to popup menu shown", "minimal window shown",
+          median(base), median(treePopups), "ms", 1.2);
+    ratio("submenu launch on 50 shortcuts and two links back: start to popup menu shown", "minimal window shown",
+          median(base), median(loopPopups), "ms", 1.2);
+    std::printf("submenu launch on one level of 2,000 shortcuts: start to popup menu shown %.1f ms "
+                "(minimal window shown %.1f ms)\n", median(widePopups), median(base));
+    ratio("entries dialog on 300 shortcuts: command to every name listed", "minimal window shown", median(base),
+          median(entries), "ms", 1.2);
     ratio("peak working set, idle main window", "minimal window", median(minimalPeak), median(parceloPeak), "MB", 1.3);
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A submenu's launch: "/menu FOLDER PATH..." shows the folder's entries as a popup menu at the pointer;
 # the entry chosen, a shortcut to a program, starts it with its own arguments and then each path whole.
-# Esc ends the launch with nothing started.
+# Esc ends the launch with nothing started. A folder with links back to itself shows at once, each link a
+# submenu read only as it opens, and an entry two submenus down gets the paths.
 . "$(dirname "$0")/lib.sh"
 
 menu="$win_work\\メニュー"
@@ -12,7 +13,7 @@ ask make-link "$menu\\記録.lnk" "$recorder" '/tag "a b"'
 recorded=$(host_path "$win_work\\recorder\\args.txt")
 # The paths go to the entry as files dropped on it, so they are there.
 touch "$(host_path "$win_work\\a b.txt")" "$(host_path "$win_work\\ｶﾅ.txt")"
-entries=$'1\t中\tpopup\n2\t(空)\tcommand\n1\t記録\tcommand'  # level, text, kind
+entries=$'1\t中\tpopup\n1\t記録\tcommand'  # level, text, kind; a submenu is empty until it opens
 
 launch_parcelo /menu "$menu" "$win_work\\a b.txt" "$win_work\\ｶﾅ.txt"
 wait_until "the folder's menu" prints "$entries" drv entries "#32768"
@@ -30,3 +31,20 @@ wait_until "the folder's menu" prints "$entries" drv entries "#32768"
 drv keys "#32768" ESCAPE
 wait_parcelo_exit
 [[ ! -e $recorded ]] || fail "Esc started the program"
+
+loop="$win_work\\輪"
+mkdir -p "$(host_path "$loop\\1 下\\奥")"
+ask make-link "$loop\\1 下\\奥\\記録.lnk" "$recorder" '/tag "a b"' >/dev/null
+for i in $(seq -w 50); do cp "$(host_path "$menu\\記録.lnk")" "$(host_path "$loop\\項目 $i.lnk")"; done
+for link in '2 輪' '3 輪'; do ln -s "$(host_path "$loop")" "$(host_path "$loop\\$link")"; done
+launch_parcelo /menu "$loop" "$win_work\\a b.txt"
+wait_until "the looping folder's menu" prints "$(printf '1\t%s\tpopup\n' '1 下' '2 輪' '3 輪'
+  printf '1\t項目 %s\tcommand\n' $(seq -w 50))" drv popup
+drv keys DOWN DOWN RIGHT
+import -display "$DISPLAY" -window root "$build_dir/screenshots/cascade_menu_loop.png"
+drv keys ESCAPE UP RIGHT RIGHT
+import -display "$DISPLAY" -window root "$build_dir/screenshots/cascade_menu_deep.png"
+drv keys RETURN
+wait_until "the record of the entry two submenus down" test -s "$recorded"
+expect_equal "arguments" "$(printf '%s\n' /tag 'a b' "$win_work\\a b.txt")" "$(iconv -f UTF-16LE -t UTF-8 "$recorded")"
+wait_parcelo_exit

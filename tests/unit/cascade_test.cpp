@@ -74,20 +74,27 @@ protected:
     }
     test::PortableMachine machine;
     const std::string folder = machine.sendTo() + "\\サブ";
-    PopupItem item(const std::string& name, const std::string& text, std::vector<PopupItem> submenu = {}) {
-        return {text, folder + "\\" + name, true, std::move(submenu)};
+    PopupItem item(const std::string& name, const std::string& text, int submenu = 0) {
+        return {text, folder + "\\" + name, true, submenu};
     }
 };
 
-TEST_F(Cascade, TheMenuIsTheFolderAsSendToShowsIt) {
+TEST_F(Cascade, EachSubmenuIsReadWhenItOpensAndALinkBackUpIsCutAtItsSecondVisit) {
+    // 輪 leads back to the top folder.
+    std::filesystem::create_directory_symlink(machine.files.hostPath(folder),
+                                              machine.files.hostPath(folder + "\\B 10\\輪"));
+    machine.folders.unreadable = {folder + "\\A"};
+    machine.user.opened = {"B 10", "輪"};
     run({"C:\\x.txt"}, std::nullopt);
-    const PopupItem empty{"(空)", "", false, {}};
-    EXPECT_EQ(machine.user.menus, (std::vector<std::vector<PopupItem>>{{
-                                      item("A", "A", {empty}),
-                                      item("B 10", "B 10", {item("B 10\\空", "空", {empty}), item("B 10\\中.lnk", "中")}),
-                                      item("0 メモ.txt", "0 メモ.txt"),
-                                      item("エディタ.lnk", "エディタ"),
-                                  }}));
+    machine.user.opened = {"A"};
+    run({"C:\\x.txt"}, std::nullopt);
+    const PopupItem empty{"(空)", "", false, 0};
+    const std::vector<PopupItem> top = {item("A", "A", 1), item("B 10", "B 10", 2), item("0 メモ.txt", "0 メモ.txt"),
+                                        item("エディタ.lnk", "エディタ")};
+    const std::vector<PopupItem> b10 = {item("B 10\\空", "空", 3), item("B 10\\輪", "輪", 4), item("B 10\\中.lnk", "中")};
+    EXPECT_EQ(machine.user.menus, (std::vector<std::vector<PopupItem>>{top, b10, {empty}, top, {empty}}));
+    // Only what was opened was read, and 輪 not even then.
+    EXPECT_EQ(machine.folders.listed, (std::vector<std::string>{folder, folder + "\\B 10", folder, folder + "\\A"}));
     EXPECT_TRUE(machine.user.shown.empty());  // Esc sends nowhere
 }
 

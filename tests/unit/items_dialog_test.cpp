@@ -2,6 +2,7 @@
 
 #include "core/desktop_ini.h"
 #include "core/utf8.h"
+#include "core/cascade_request.h"
 #include "items/frmItems.h"
 #include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
@@ -98,7 +99,7 @@ TEST_F(ItemsDialog, TheListTakesWhatTheColumnOfButtonsLeaves) {
     });
 }
 
-TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnceTheListIsShownAndASilentDriveOnlyOnce) {
+TEST_F(ItemsDialog, TargetsAreLookedAtOnceTheListIsShownSlowOnesLastAndASilentDriveOnlyOnce) {
     // Notes the targets looked at once the dialog is on the screen.
     struct WatchingFolder : PortableShellFolder {
         using PortableShellFolder::PortableShellFolder;
@@ -121,10 +122,31 @@ TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnceTheListIsShownAndASilentDriveOnlyO
     machine.ui.modalUser.push_back([&](MemoryForm& form) { rows = cells(form.memoryControl(lvwItems)); });
     frmItems(watched, machine.sendTo()).show();
     using Texts = std::vector<std::string>;
-    EXPECT_EQ(watching.whileShown, (Texts{"D:\\tool.exe", "\\\\server\\share\\x.exe", "E:\\silent1.exe"}));
+    EXPECT_EQ(watching.whileShown, (Texts{"C:\\Apps\\edit.exe", "C:\\Apps\\gone.exe", "C:\\Apps\\edit.exe", "D:\\tool.exe",
+                                          "\\\\server\\share\\x.exe", "E:\\silent1.exe"}));
     Texts states;
     for (const auto& row : rows) states.push_back(row[2]);
     EXPECT_EQ(states, (Texts{"", "リンク切れ", "確認できません", "確認できません", "", "リンク切れ", "無効"}));
+}
+
+TEST_F(ItemsDialog, EveryNameShowsAtOnceAndTheSubmenuButtonWaitsOnlyForTheRowsItNeeds) {
+    for (const std::string name : {"サブ", "写真"}) {
+        machine.makeFolder(path(name));
+        link(name, machine.shell.executablePath(), cascadeArguments(path(name)));
+    }
+    machine.ui.idleBeforeUser = false;  // the user acts before the window has had a moment to fill the rows in
+    machine.user.buttons = {box::pressedCancel};
+    open([&](MemoryForm& form, MemoryControl& list) {
+        EXPECT_EQ(cells(list).size(), 7u);
+        EXPECT_EQ(cells(list)[6], (std::vector<std::string>{"隠れ", "", "", "off"}));
+        list.userSelect({2});  // サブ.lnk: its own target only is looked at
+        EXPECT_EQ(machine.folders.reaches, 1);
+        EXPECT_TRUE(form.control(cmdSub).enabled());
+        list.userSelect({3});  // 写真: the shortcuts are read to find the one that opens it
+        form.click(cmdSub);
+    });
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{{"サブメニューを解除しますか？", "Parcelo", box::okCancel}}));
+    EXPECT_EQ(rows[3], (std::vector<std::string>{"写真", "ファイル フォルダー", "サブメニュー", "on"}));
 }
 
 TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMeanwhile) {
@@ -284,6 +306,7 @@ TEST_F(ItemsDialog, PropertiesOrTheFolderOpenInTheShellAndTheListIsReadAgainOnce
             EXPECT_EQ(list.rows().size(), 3u) << "read again with nothing opened";
             form.click(button);
             form.activate();
+            form.idle();
             EXPECT_EQ(cells(list)[1], (std::vector<std::string>{"新", "C:\\Apps\\gone.exe", "リンク切れ、重複", "on"})) << button;
         });
     }

@@ -100,6 +100,7 @@ TEST_F(SystemFolder, ReadsNamesMarksTargetsAndArgumentsAsTheShellShowsThemAndRen
     shell.setHidden(folder + "\\メモ帳.lnk", true);
 
     std::vector<SendToEntry> entries = readSendToEntries(shell, folder);
+    for (SendToEntry& entry : entries) readDetails(shell, entry);
     std::vector<std::vector<std::string>> rows;
     for (size_t i = 0; i < entries.size(); ++i)
         rows.push_back({entries[i].item.displayName, entries[i].shortcut ? targetText(entries[i]) : "",

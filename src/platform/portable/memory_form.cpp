@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "core/drive_text.h"
 #include "core/keyboard.h"
@@ -58,6 +59,11 @@ void MemoryControl::userCheck(size_t row) {
     events_.onEvent(design_.name, Event::ItemCheck);
 }
 
+void MemoryControl::pressDelete() {
+    events_.onEvent(design_.name, Event::DeleteKey);
+    form_.idle();
+}
+
 void MemoryControl::userRename(size_t row, const std::string& name) {
     eventRow_ = row;
     typed_ = name;
@@ -85,6 +91,11 @@ void MemoryForm::click(std::string_view name) {
         else if (d.kind == ControlKind::CheckBox) c.setChecked(!c.checked());
         else events_.onEvent(name, Event::Click);
     }
+    idle();
+}
+
+void MemoryForm::idle() {
+    while (std::exchange(idleRequested_, false) && loaded_) events_.onEvent(formSource, Event::Idle);
 }
 
 void MemoryForm::drop(const std::vector<std::string>& paths) {
@@ -101,6 +112,7 @@ void MemoryForm::showModal() {
     shown = visible_ = true;
     ++modalShows;
     if (modalShows == 1) events_.onEvent(formSource, Event::Shown);
+    if (!ui_ || ui_->idleBeforeUser) idle();
     if (!ui_ || ui_->modalUser.empty()) return;
     const auto user = std::move(ui_->modalUser.front());
     ui_->modalUser.pop_front();

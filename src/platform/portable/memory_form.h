@@ -40,6 +40,7 @@ public:
 
     void setRows(const std::vector<ListRow>& rows) override { rows_ = rows, selection_.clear(); }
     void setCell(size_t row, size_t column, const std::string& text) override { rows_.at(row).cells.at(column) = text; }
+    void setIcon(size_t row, const std::string& iconPath) override { rows_.at(row).iconPath = iconPath; }
     bool rowChecked(size_t row) const override { return rows_.at(row).checked; }
     void setRowChecked(size_t row, bool checked) override { rows_.at(row).checked = checked; }
     std::vector<size_t> selectedRows() const override { return selection_; }
@@ -51,7 +52,7 @@ public:
     // What the user does to a row: turns its check box over, or types a new name in place.
     void userCheck(size_t row);
     void userRename(size_t row, const std::string& name);
-    void pressDelete() { events_.onEvent(design_.name, Event::DeleteKey); }
+    void pressDelete();
     void userSelect(const std::vector<size_t>& rows) {
         selection_ = rows;
         events_.onEvent(design_.name, Event::Change);
@@ -112,6 +113,9 @@ public:
     // The user comes back to the window from another.
     void activate() { events_.onEvent(formSource, Event::Activate); }
     std::vector<std::string> droppedPaths() const override { return dropped_; }
+    void requestIdle() override { idleRequested_ = true; }
+    // What the message loop does once no input waits: the Idle events asked for, until no more are.
+    void idle();
 
     WindowState state() const override { return state_; }
     void setState(WindowState state) override;
@@ -154,6 +158,7 @@ private:
     bool visible_ = false;
     bool loaded_ = true;
     bool ended_ = false;
+    bool idleRequested_ = false;
     std::string_view focused_;
 };
 
@@ -166,6 +171,8 @@ public:
     MemoryForm* form(std::string_view designName) const;
     // What the user does in each window shown modal, in order; with none left the window just returns.
     std::deque<std::function<void(MemoryForm&)>> modalUser;
+    // Whether a window shown modal is idle before its user acts; else the user acts first.
+    bool idleBeforeUser = true;
 
 private:
     friend class MemoryForm;

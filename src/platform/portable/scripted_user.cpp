@@ -1,5 +1,8 @@
 #include "platform/portable/scripted_user.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace parcelo {
 
 int ScriptedUser::messageBox(const std::string& text, const std::string& caption, unsigned flags) {
@@ -26,8 +29,14 @@ std::optional<std::string> ScriptedUser::openFile(const std::string& filter, uns
     return file;
 }
 
-std::optional<std::string> ScriptedUser::popupMenu(const std::vector<PopupItem>& items) {
+std::optional<std::string> ScriptedUser::popupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus) {
     menus.push_back(items);
+    for (const std::string& text : std::exchange(opened, {})) {
+        const auto item = std::find_if(menus.back().begin(), menus.back().end(),
+                                       [&](const PopupItem& shown) { return shown.text == text; });
+        if (item == menus.back().end() || item->submenu == 0) break;
+        menus.push_back(submenus(item->submenu));
+    }
     if (chosenItems.empty()) return std::nullopt;
     std::optional<std::string> chosen = chosenItems.front();
     chosenItems.pop_front();

@@ -23,7 +23,7 @@ public:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string prompt(const std::string& prompt, const std::string& caption, const std::string& defaultText) override;
     std::optional<std::string> openFile(const std::string& filter, unsigned flags) override;
-    std::optional<std::string> popupMenu(const std::vector<PopupItem>& items) override;
+    std::optional<std::string> popupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus) override;
 
     // Buttons to press, in order; with none left the user presses OK.
     std::deque<int> buttons;
@@ -34,6 +34,10 @@ public:
     std::vector<ShownBox> shown;
     // Paths to choose in popup menus, in order; nothing or none left: the user presses Esc.
     std::deque<std::optional<std::string>> chosenItems;
+    // Submenus to open in the next popup menu before choosing, by their items' texts: the first in the
+    // top menu, each later one in the submenu opened before it.
+    std::vector<std::string> opened;
+    // Each menu shown, a submenu after the menu it opened from.
     std::vector<std::vector<PopupItem>> menus;
 };
 

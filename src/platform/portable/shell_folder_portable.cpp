@@ -1,5 +1,7 @@
 #include "platform/portable/shell_folder_portable.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <map>
 
@@ -40,10 +42,11 @@ char driveOf(const std::string& path) {
 }  // namespace
 
 std::vector<FolderItem> PortableShellFolder::items(const std::string& folder) {
+    listed.push_back(folder);
     const fs::path host = files_.hostPath(folder);
     std::error_code error;
     fs::directory_iterator it(host, error);
-    if (error) throw PlatformError(error_code::pathNotFound, "指定されたパスが見つかりません。 " + folder);
+    if (error || unreadable.contains(folder)) throw PlatformError(error_code::pathNotFound, "指定されたパスが見つかりません。 " + folder);
     std::map<std::string, std::string> localized;
     if (fs::exists(host / "desktop.ini")) localized = localizedNames(files_.readFile(folder + "\\desktop.ini"));
 
@@ -73,6 +76,12 @@ std::string PortableShellFolder::displayName(const std::string& path) {
     if (!files_.attributes(desktopIni).exists) return name;
     std::map<std::string, std::string> localized = localizedNames(files_.readFile(desktopIni));
     return localized.contains(name) ? localized[name] : name;
+}
+
+std::optional<FileIdentity> PortableShellFolder::identity(const std::string& path) {
+    struct stat status {};
+    if (stat(files_.hostPath(path).c_str(), &status) != 0) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
 LinkTarget PortableShellFolder::readLink(const std::string& file) { return readShellLinkBytes(files_.readFile(file)); }

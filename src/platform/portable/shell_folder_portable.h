@@ -15,6 +15,8 @@ public:
 
     std::vector<FolderItem> items(const std::string& folder) override;
     std::string displayName(const std::string& path) override;
+    // The host's device and inode.
+    std::optional<FileIdentity> identity(const std::string& path) override;
     LinkTarget readLink(const std::string& file) override;
     bool slowToReach(const std::string& path) override;
     Reach reach(const std::string& path) override;
@@ -32,6 +34,8 @@ public:
     std::string recycleBin;         // where recycled items go
     bool refuseToRecycle = false;   // the user calls the shell's confirmation off
     int reaches = 0;                // how often a target was looked at
+    std::vector<std::string> listed;     // the folders whose items were read, in order
+    std::set<std::string> unreadable;    // folders whose items cannot be read
     std::set<std::string> dropTargets;   // items the shell gives a drop target
     std::vector<std::string> drops;      // "item|path|path..." for each drop
     std::vector<std::string> propertiesShown;

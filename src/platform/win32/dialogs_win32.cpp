@@ -96,8 +96,8 @@ std::optional<std::string> Win32Dialogs::openFile(const std::string& filter, uns
     return narrow(file.c_str());
 }
 
-std::optional<std::string> Win32Dialogs::popupMenu(const std::vector<PopupItem>& items) {
-    return showPopupMenu(items);
+std::optional<std::string> Win32Dialogs::popupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus) {
+    return showPopupMenu(items, submenus, *this);
 }
 
 }  // namespace parcelo::win32

@@ -9,7 +9,7 @@ public:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string prompt(const std::string& prompt, const std::string& caption, const std::string& defaultText) override;
     std::optional<std::string> openFile(const std::string& filter, unsigned flags) override;
-    std::optional<std::string> popupMenu(const std::vector<PopupItem>& items) override;
+    std::optional<std::string> popupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus) override;
 };
 
 }  // namespace parcelo::win32

@@ -20,6 +20,10 @@ constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr UINT firstShowing = WM_APP + 0x11;
 // Posted, so a box that closes inside a handler does not run another handler within it.
 constexpr UINT activated = WM_APP + 0x12;
+// A timer's message comes only once no input, posted message or painting waits.
+constexpr UINT_PTR idleTimer = 1;
+// How long the Idle events may run on before the window paints and reads its input again.
+constexpr ULONGLONG idleSliceMs = 50;
 
 DWORD styleOf(Border border) {
     switch (border) {
@@ -100,6 +104,24 @@ void Win32Form::show() {
 
 void Win32Form::announceFirstShowing() {
     if (!std::exchange(shownOnce_, true)) PostMessageW(window_.get(), firstShowing, 0, 0);
+}
+
+void Win32Form::requestIdle() {
+    if (!window_) return;  // a timer without its window would go on for the thread
+    idleRequested_ = true;
+    SetTimer(window_.get(), idleTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+// Idle after Idle while the user does nothing, for a moment at most, so that painting is never held up long;
+// at least one each time, so that they go on whatever waits.
+void Win32Form::runIdle() {
+    KillTimer(window_.get(), idleTimer);
+    const ULONGLONG start = GetTickCount64();
+    while (std::exchange(idleRequested_, false)) {
+        raise(formSource, Event::Idle);
+        if (!window_ || HIWORD(GetQueueStatus(QS_INPUT)) != 0 || GetTickCount64() - start >= idleSliceMs) break;
+    }
+    if (idleRequested_) requestIdle();
 }
 
 void Win32Form::hide() {
@@ -221,6 +243,9 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
         return 0;
     case activated:
         raise(formSource, Event::Activate);
+    case WM_TIMER:
+        if (w != idleTimer) break;
+        runIdle();
         return 0;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(w);

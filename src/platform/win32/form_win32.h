@@ -47,6 +47,7 @@ public:
     void endProgram() override;
     bool ended() const override { return ended_; }
     std::vector<std::string> droppedPaths() const override { return dropped_; }
+    void requestIdle() override;
 
     // The form a window of the thread belongs to; null for any other window.
     static Win32Form* of(HWND window);
@@ -96,6 +97,7 @@ private:
     void pressCancel();
     // Gives the other windows their input back.
     void endModal();
+    void runIdle();
 
     const FormDesign& design_;
     FormEvents& events_;
@@ -113,6 +115,7 @@ private:
     std::unique_ptr<FileDropTarget> dropTarget_;
     std::vector<std::string> dropped_;
     bool shownOnce_ = false;
+    bool idleRequested_ = false;
     bool modal_ = false;
     bool ready_ = false;
     bool ended_ = false;

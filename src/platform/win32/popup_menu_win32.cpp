@@ -1,10 +1,14 @@
 #include "platform/win32/popup_menu_win32.h"
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
+#include <map>
 #include <memory>
+#include <utility>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
 
@@ -15,34 +19,24 @@ struct MenuDeleter {
     void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
 
-// The file's small icon as a bitmap with an alpha channel, which a menu item can carry.
-HBITMAP iconBitmap(const std::string& path) {
-    SHFILEINFOW info{};
-    if (path.empty() || !SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
-        return nullptr;
-    const UniqueIcon icon(info.hIcon);
-    const int size = GetSystemMetrics(SM_CXSMICON);
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (bitmap) {
-        const HGDIOBJ old = SelectObject(dc, bitmap);
-        DrawIconEx(dc, 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
-        SelectObject(dc, old);
-    }
-    DeleteDC(dc);
-    return bitmap;
-}
+// A file's small icon, read the first time its item is drawn.
+struct ItemIcon {
+    std::string path;
+    UniqueIcon icon;
+    bool read = false;
+};
 
-// Fills `menu` with the items; each command's id is its place in `paths`, plus one.
-void build(HMENU menu, const std::vector<PopupItem>& items, std::vector<std::string>& paths,
-           std::vector<UniqueBitmap>& bitmaps) {
+// What the menu's items give and show, and its submenus still unread.
+struct Popup {
+    const SubmenuItems& submenus;
+    Dialogs& dialogs;
+    std::vector<std::string> paths;  // each command's id is its place here, plus one
+    std::vector<ItemIcon> icons;     // an item's data is its place here
+    std::map<HMENU, int> unread;  // an empty submenu and the number its items are asked for by
+};
+
+void build(HMENU menu, const std::vector<PopupItem>& items, Popup& popup) {
     for (const PopupItem& item : items) {
         if (item.separator) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -54,45 +48,89 @@ void build(HMENU menu, const std::vector<PopupItem>& items, std::vector<std::str
         info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE;
         info.dwTypeData = const_cast<wchar_t*>(text.c_str());
         info.fState = item.enabled ? MFS_ENABLED : MFS_GRAYED;
-        if (!item.submenu.empty()) {
+        if (item.submenu != 0) {
             HMENU submenu = CreatePopupMenu();
-            build(submenu, item.submenu, paths, bitmaps);
+            popup.unread.emplace(submenu, item.submenu);
             info.fMask |= MIIM_SUBMENU;
             info.hSubMenu = submenu;  // the parent menu destroys it
+        } else if (item.enabled) {
+            popup.paths.push_back(item.path);
+            info.wID = static_cast<UINT>(popup.paths.size());
         }
-        if (item.enabled && item.submenu.empty()) {
-            paths.push_back(item.path);
-            info.wID = static_cast<UINT>(paths.size());
-        }
-        if (HBITMAP bitmap = iconBitmap(item.path)) {
-            bitmaps.emplace_back(bitmap);
-            info.fMask |= MIIM_BITMAP;
-            info.hbmpItem = bitmap;
+        if (!item.path.empty()) {
+            // Drawn by the owner, so only the items that show cost the time to read an icon.
+            popup.icons.push_back({item.path, nullptr, false});
+            info.fMask |= MIIM_BITMAP | MIIM_DATA;
+            info.hbmpItem = HBMMENU_CALLBACK;
+            info.dwItemData = popup.icons.size() - 1;
         }
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
     }
 }
 
+void drawIcon(const DRAWITEMSTRUCT& item, Popup& popup) {
+    ItemIcon& icon = popup.icons.at(item.itemData);
+    SHFILEINFOW info{};
+    if (!std::exchange(icon.read, true) &&
+        SHGetFileInfoW(widen(icon.path).c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+        icon.icon.reset(info.hIcon);
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    const int top = (item.rcItem.top + item.rcItem.bottom - size) / 2;
+    if (icon.icon) DrawIconEx(item.hDC, item.rcItem.left, top, icon.icon.get(), size, size, 0, nullptr, DI_NORMAL);
+}
+
+// The owner of the menu fills each submenu just before it first shows, and draws the items' icons.
+LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+    Popup& popup = *reinterpret_cast<Popup*>(data);
+    switch (message) {
+    case WM_INITMENUPOPUP: {
+        const auto unread = popup.unread.extract(reinterpret_cast<HMENU>(w));
+        if (!unread.empty())
+            guardCallback(popup.dialogs, 0, [&] {
+                build(unread.key(), popup.submenus(unread.mapped()), popup);
+                return 0;
+            });
+        return 0;
+    }
+    case WM_MEASUREITEM: {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+        if (item.CtlType != ODT_MENU) break;
+        item.itemWidth = item.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CXSMICON));
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+        if (item.CtlType != ODT_MENU) break;
+        return guardCallback(popup.dialogs, TRUE, [&] {
+            drawIcon(item, popup);
+            return TRUE;
+        });
+    }
+    }
+    return DefSubclassProc(window, message, w, l);
+}
+
 }  // namespace
 
-std::optional<std::string> showPopupMenu(const std::vector<PopupItem>& items) {
-    std::vector<std::string> paths;
-    std::vector<UniqueBitmap> bitmaps;
+std::optional<std::string> showPopupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus,
+                                         Dialogs& dialogs) {
+    Popup popup{submenus, dialogs, {}, {}, {}};
     const UniqueMenu menu(CreatePopupMenu());
-    build(menu.get(), items, paths, bitmaps);
+    build(menu.get(), items, popup);
     // A menu needs a window of the program in the foreground, or it neither takes keys nor closes
     // on a click elsewhere.
     const UniqueWindow owner(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"Parcelo", WS_POPUP, 0, 0, 0, 0, nullptr,
                                              nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!owner) throw lastError("メニュー");
+    SetWindowSubclass(owner.get(), ownerProc, 1, reinterpret_cast<DWORD_PTR>(&popup));
     SetForegroundWindow(owner.get());
     POINT at{};
     GetCursorPos(&at);
-    const UINT chosen = TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y,
-                                         owner.get(), nullptr);
+    const UINT chosen = TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, owner.get(), nullptr);
     PostMessageW(owner.get(), WM_NULL, 0, 0);
-    if (chosen == 0 || chosen > paths.size()) return std::nullopt;
-    return paths[chosen - 1];
+    RemoveWindowSubclass(owner.get(), ownerProc, 1);
+    if (chosen == 0 || chosen > popup.paths.size()) return std::nullopt;
+    return popup.paths[chosen - 1];
 }
 
 }  // namespace parcelo::win32

@@ -78,6 +78,14 @@ void Win32ReportList::setCell(size_t row, size_t column, const std::string& text
     ListView_SetItemText(hwnd_, static_cast<int>(row), static_cast<int>(column), wide.data());
 }
 
+void Win32ReportList::setIcon(size_t row, const std::string& iconPath) {
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = static_cast<int>(row);
+    item.iImage = iconOf(iconPath);
+    ListView_SetItem(hwnd_, &item);
+}
+
 bool Win32ReportList::rowChecked(size_t row) const { return ListView_GetCheckState(hwnd_, static_cast<int>(row)) != 0; }
 
 void Win32ReportList::setRowChecked(size_t row, bool checked) {

@@ -11,6 +11,7 @@ public:
 
     void setRows(const std::vector<ListRow>& rows) override;
     void setCell(size_t row, size_t column, const std::string& text) override;
+    void setIcon(size_t row, const std::string& iconPath) override;
     bool rowChecked(size_t row) const override;
     void setRowChecked(size_t row, bool checked) override;
     std::vector<size_t> selectedRows() const override;

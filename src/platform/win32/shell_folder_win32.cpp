@@ -7,6 +7,7 @@
 #include <wrl/client.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "platform/win32/owners.h"
@@ -14,6 +15,8 @@
 
 namespace parcelo::win32 {
 namespace {
+
+using Microsoft::WRL::ComPtr;
 
 // How long a look at a target may take before its drive counts as not answering.
 constexpr DWORD patienceMs = 1500;
@@ -27,6 +30,32 @@ void check(HRESULT result, const std::string& what) {
     if (FAILED(result)) throw errorFrom(static_cast<DWORD>(result), what);
 }
 
+// The folder as the shell sees it, which names its items far sooner than a look at each whole path.
+ComPtr<IShellFolder> shellFolderOf(const std::string& folder) {
+    ComPtr<IShellFolder> desktop, shellFolder;
+    const UniqueIdList list(ILCreateFromPathW(widen(folder).c_str()));
+    if (!list || FAILED(SHGetDesktopFolder(&desktop)) ||
+        FAILED(desktop->BindToObject(list.get(), nullptr, IID_PPV_ARGS(&shellFolder))))
+        return nullptr;
+    return shellFolder;
+}
+
+// The item's name as Explorer shows it in its folder: a shortcut without ".lnk", a localised name.
+std::wstring displayName(IShellFolder* folder, const std::wstring& name) {
+    ITEMIDLIST* child = nullptr;
+    if (!folder || FAILED(folder->ParseDisplayName(nullptr, nullptr, const_cast<wchar_t*>(name.c_str()), nullptr,
+                                                   &child, nullptr)))
+        return name;
+    const UniqueIdList owned(child);
+    STRRET text{};
+    wchar_t* shown = nullptr;
+    if (FAILED(folder->GetDisplayNameOf(child, SHGDN_INFOLDER, &text)) || FAILED(StrRetToStrW(&text, child, &shown)))
+        return name;
+    std::wstring result = shown;
+    CoTaskMemFree(shown);
+    return result;
+}
+
 }  // namespace
 
 std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
@@ -34,6 +63,8 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
     const UniqueFind find(FindFirstFileExW(widen(folder + "\\*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (find.get() == INVALID_HANDLE_VALUE) throw lastError("フォルダ " + folder);
+    const ComPtr<IShellFolder> shellFolder = shellFolderOf(folder);
+    std::map<std::wstring, std::string> kinds;
     std::vector<std::pair<std::wstring, FolderItem>> items;
     do {
         const std::wstring name = found.cFileName;
@@ -42,12 +73,19 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
         item.path = folder + "\\" + narrow(name);
         item.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         item.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-        SHFILEINFOW info{};
-        const bool known = SHGetFileInfoW(widen(item.path).c_str(), 0, &info, sizeof info,
-                                          SHGFI_DISPLAYNAME | SHGFI_TYPENAME) != 0;
-        item.displayName = known ? narrow(info.szDisplayName) : narrow(name);
-        item.typeName = known ? narrow(info.szTypeName) : "";
-        items.emplace_back(known ? std::wstring(info.szDisplayName) : name, std::move(item));
+        const std::wstring shown = displayName(shellFolder.Get(), name);
+        item.displayName = narrow(shown);
+        // The kind goes by the extension alone, and a folder's apart from a file's: asked once for each.
+        const std::wstring kindKey = (item.directory ? L"\\" : L"") + std::wstring(PathFindExtensionW(name.c_str()));
+        auto kind = kinds.find(kindKey);
+        if (kind == kinds.end()) {
+            SHFILEINFOW info{};
+            SHGetFileInfoW(name.c_str(), found.dwFileAttributes, &info, sizeof info,
+                           SHGFI_TYPENAME | SHGFI_USEFILEATTRIBUTES);
+            kind = kinds.emplace(kindKey, narrow(info.szTypeName)).first;
+        }
+        item.typeName = kind->second;
+        items.emplace_back(shown, std::move(item));
     } while (FindNextFileW(find.get(), &found));
     // Explorer's order: numbers inside names by their value.
     std::stable_sort(items.begin(), items.end(),
@@ -61,6 +99,15 @@ std::string Win32ShellFolder::displayName(const std::string& path) {
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(widen(path).c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME)) return {};
     return narrow(info.szDisplayName);
+}
+
+std::optional<FileIdentity> Win32ShellFolder::identity(const std::string& path) {
+    // A folder opens only with backup semantics; the handle follows links and junctions to what they name.
+    const UniqueHandle file(CreateFileW(widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (file.get() == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(file.get(), &info)) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
 LinkTarget Win32ShellFolder::readLink(const std::string& file) {

@@ -9,6 +9,7 @@ class Win32ShellFolder : public ShellFolder {
 public:
     std::vector<FolderItem> items(const std::string& folder) override;
     std::string displayName(const std::string& path) override;
+    std::optional<FileIdentity> identity(const std::string& path) override;
     LinkTarget readLink(const std::string& file) override;
     bool slowToReach(const std::string& path) override;
     Reach reach(const std::string& path) override;
