@@ -17,14 +17,15 @@ void frmMain::mnuItems_Click() {
 // Puts this Parcelo.exe into the Send To menu, unless an entry opens it already.
 void frmMain::mnuReg_Click() {
     const std::string self = platform_.shell.executablePath();
-    for (const SendToEntry& entry : readSendToEntries(platform_.folders, SpecialFolderPath(platform_.shell, csidlSendTo))) {
+    const std::string sendTo = SpecialFolderPath(platform_.shell, csidlSendTo);
+    for (const SendToEntry& entry : readSendToEntries(platform_.folders, sendTo)) {
         if (entry.link && sameWindowsPath(entry.link->target, self)) {
             platform_.dialogs.messageBox("Parcelo は既に送るメニューにあります (" + entry.item.displayName + ")",
                                          applicationTitle, box::ok);
             return;
         }
     }
-    const bool done = fCreateShellLink(platform_, sendToFromPrograms, "Parcelo", self, "") == 1;
+    const bool done = createShortcutIn(platform_, sendTo, "Parcelo", self, "") == 1;
     platform_.dialogs.messageBox(done ? "完了" : "失敗", applicationTitle, box::ok);
     skipOnError([&] { webMain().refresh(); });
 }

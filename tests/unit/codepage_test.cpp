@@ -3,7 +3,7 @@
 #include "../shared/cp932_cases.h"
 #include "core/text_file_encoding.h"
 #include "core/utf8.h"
-#include "platform/portable/codepage_portable.h"
+#include "support/codepage_portable.h"
 
 namespace parcelo {
 namespace {

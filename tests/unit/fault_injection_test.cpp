@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/portable/lnk_file.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 // Each sweep makes the n-th file operation of one write fail, for n = 1, 2, ... until a run needs
 // fewer operations than n: whatever fails, the old file survives byte for byte and the user is told,
@@ -83,7 +82,7 @@ TEST(FaultInjection, TheShortcutWriteKeepsTheOldShortcutOrTellsAtEveryFailingSte
         machine.window->SourcePath = app;
         machine.window->cmdCr_Click();
     };
-    const std::string expected = shellLinkBytes(app, app, "", false);  // the shortcut to app.exe, whole
+    const std::string expected = PortableShortcutWriter::recordOf(app, "", "");  // the shortcut to app.exe, whole
     const auto judge = [&](PortableMachine& machine, const Snapshot& changed) {
         if (machine.user.shown == made) {
             EXPECT_EQ(changed, (Snapshot{{machine.snapshotName(machine.sendTo() + "\\app.lnk"), expected}}));

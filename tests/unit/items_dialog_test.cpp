@@ -3,7 +3,7 @@
 #include "items/frmItems.h"
 #include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 namespace parcelo {
 namespace {

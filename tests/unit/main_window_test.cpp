@@ -5,7 +5,7 @@
 #include "about/frmAbout_design.h"
 #include "core/placement.h"
 #include "mainwindow/frmMain.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 namespace parcelo {
 namespace {

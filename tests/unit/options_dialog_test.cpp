@@ -5,7 +5,7 @@
 #include "core/option_group.h"
 #include "folderpicker/clsBrowsFolder.h"
 #include "mainwindow/frmMain.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 // The options dialog, with the folder picker behind its browse button and the option buttons' groups.
 namespace parcelo {

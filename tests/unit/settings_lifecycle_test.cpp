@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 // Data.ini from a first run to later ones, bad files included: each start opens the window silently,
 // and each exit loses nothing and writes nowhere else.

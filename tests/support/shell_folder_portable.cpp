@@ -1,10 +1,9 @@
-#include "platform/portable/shell_folder_portable.h"
+#include "support/shell_folder_portable.h"
 
 #include <algorithm>
 #include <map>
 
 #include "platform/platform_error.h"
-#include "platform/portable/lnk_reader.h"
 
 namespace parcelo {
 namespace {
@@ -65,7 +64,15 @@ std::vector<FolderItem> PortableShellFolder::items(const std::string& folder) {
     return items;
 }
 
-LinkTarget PortableShellFolder::readLink(const std::string& file) { return readShellLinkBytes(files_.readFile(file)); }
+// Reads what the portable shortcut writer recorded; anything else is not a shortcut.
+LinkTarget PortableShellFolder::readLink(const std::string& file) {
+    const std::string bytes = files_.readFile(file);
+    const size_t target = bytes.find('\n') + 1, arguments = bytes.find('\n', target) + 1;
+    const size_t end = bytes.find('\n', arguments);
+    if (!bytes.starts_with("shortcut\n") || end == std::string::npos)
+        throw PlatformError(error_code::invalidName, "ショートカットとして読めないファイルです: " + file);
+    return {bytes.substr(target, arguments - target - 1), bytes.substr(arguments, end - arguments)};
+}
 
 bool PortableShellFolder::slowToReach(const std::string& path) {
     return path.starts_with("\\\\") || slowDrives.contains(driveOf(path));

@@ -1,4 +1,4 @@
-#include "platform/portable/scripted_folder_browser.h"
+#include "support/scripted_folder_browser.h"
 
 namespace parcelo {
 namespace {

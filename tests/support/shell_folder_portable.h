@@ -2,7 +2,7 @@
 #include <set>
 #include <string>
 
-#include "platform/portable/file_system_portable.h"
+#include "support/file_system_portable.h"
 #include "platform/shell_folder.h"
 
 namespace parcelo {
