@@ -3,6 +3,7 @@
 #include "core/send_to_entries.h"
 #include "core/shell_link.h"
 #include "core/special_folders.h"
+#include "core/windows_names.h"
 #include "items/frmItems.h"
 #include "mainwindow/frmMain.h"
 

@@ -23,9 +23,6 @@ std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string
 // are not waited for again.
 void checkPendingTargets(ShellFolder& shell, std::vector<SendToEntry>& entries);
 
-// Windows compares paths without regard to case; a trailing separator names the same folder.
-bool sameWindowsPath(const std::string& a, const std::string& b);
-
 // A shortcut whose target is known not to exist.
 bool isBroken(const SendToEntry& entry);
 // Another entry opens the same target with the same arguments.

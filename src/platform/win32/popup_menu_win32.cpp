@@ -5,17 +5,12 @@
 
 #include <memory>
 
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {
 namespace {
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
 
 // The file's small icon as a bitmap with an alpha channel, which a menu item can carry.
 HBITMAP iconBitmap(const std::string& path) {
@@ -27,17 +22,13 @@ HBITMAP iconBitmap(const std::string& path) {
     BITMAPINFO format{};
     format.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (bitmap) {
-        const HGDIOBJ old = SelectObject(dc, bitmap);
-        DrawIconEx(dc, 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
-        SelectObject(dc, old);
-    }
-    DeleteDC(dc);
-    return bitmap;
+    const ScreenDc screen(GetDC(nullptr));
+    UniqueBitmap bitmap(CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) return nullptr;
+    const UniqueDc dc(CreateCompatibleDC(screen.get()));
+    const Selection selected(dc.get(), bitmap.get());
+    DrawIconEx(dc.get(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+    return bitmap.release();
 }
 
 // Fills `menu` with the items; each command's id is its place in `paths`, plus one.
