@@ -25,11 +25,6 @@ void MemoryControl::setChecked(bool checked) {
     if (click) events_.onEvent(design_.name, Event::Click);
 }
 
-// Picking the drive already shown is no change, as in the list on the screen.
-void MemoryControl::choose(const std::string& drive) {
-    if (driveOf(drive) != drive_) setDrive(drive);
-}
-
 void MemoryControl::setDrive(const std::string& text) {
     const std::string drive = driveOf(text);
     if (drive.empty()) throw PlatformError(error_code::invalidDrive, "ドライブが見つかりません: " + text);

@@ -79,7 +79,6 @@ bool PortableShellFolder::slowToReach(const std::string& path) {
 }
 
 Reach PortableShellFolder::reach(const std::string& path) {
-    ++reaches;
     if (silentDrives.contains(driveOf(path))) return Reach::NoAnswer;
     return files_.attributes(path).exists ? Reach::Present : Reach::Missing;
 }

@@ -28,7 +28,6 @@ public:
     std::set<char> silentDrives;    // drives that do not answer
     std::string recycleBin;         // where recycled items go
     bool refuseToRecycle = false;   // the user calls the shell's confirmation off
-    int reaches = 0;                // how often a target was looked at
     std::set<std::string> dropTargets;   // items the shell gives a drop target
     std::vector<std::string> drops;      // "item|path|path..." for each drop
 

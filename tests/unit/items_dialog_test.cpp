@@ -80,15 +80,6 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
                     }));
 }
 
-TEST_F(ItemsDialog, TheListTakesWhatTheColumnOfButtonsLeaves) {
-    open([&](MemoryForm& form, MemoryControl&) {
-        form.moveOuter({0, 0, 12000 + memoryFrameWidth, 8000 + memoryFrameHeight});  // larger than designed
-        EXPECT_EQ(form.control(lvwItems).rect(), (TwipsRect{120, 120, 9585, 7760}));
-        EXPECT_EQ(form.control(cmdSub).rect(), (TwipsRect{9825, 1425, 2055, 375}));
-        EXPECT_EQ(form.control(cmdClose).rect(), (TwipsRect{9825, 7505, 2055, 375}));
-    });
-}
-
 TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnceTheListIsShownAndASilentDriveOnlyOnce) {
     // Notes the targets looked at once the dialog is on the screen.
     struct WatchingFolder : PortableShellFolder {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "about/frmAbout_design.h"
 #include "core/placement.h"
 #include "mainwindow/frmMain.h"
@@ -11,39 +9,6 @@ namespace parcelo {
 namespace {
 
 using namespace frmMainNames;
-
-// Everything a run of one command leaves behind (boxes, the window's log, the files, whether it ended), for
-// comparing two ways of running it.
-using Outcome = std::tuple<std::vector<ShownBox>, std::vector<std::string>, test::Snapshot, bool>;
-
-Outcome run(std::string_view source) {
-    test::PortableMachine machine;
-    machine.writeBytes("C:\\Tools\\app.exe", "MZ");
-    machine.makeFolder("C:\\Users\\hanako\\写真");
-    frmMain& window = machine.start();
-    machine.mainForm().log.clear();
-    machine.user.chosenFiles = {"C:\\Tools\\app.exe"};
-    machine.user.typed = {"名前"};
-    machine.folderBrowser.picks = {PickedItem{"C:\\Users\\hanako\\写真", "写真"}};
-    machine.ui.modalUser.push_back([](MemoryForm& d) {
-        d.click(frmOptNames::optUpath);
-        d.control(frmOptNames::txtPath).setText("D:\\");
-        d.click(frmOptNames::cmdOK);
-    });
-    window.onEvent(source, Event::Click);
-    return {machine.user.shown, machine.mainForm().log, machine.snapshot(), machine.mainForm().ended()};
-}
-
-TEST(MainWindowMenu, EachMenuItemDoesWhatItsButtonDoes) {
-    const std::pair<std::string_view, std::string_view> pairs[] = {
-        {mnuEx, cmdCr}, {mnul, cmdOpen}, {mnuDi, cmdFopen}, {mnuOpt, cmdOpt}, {mnuExi, cmdEx}};
-    for (const auto& [menu, button] : pairs) {
-        const Outcome byButton = run(button);
-        const auto& [shown, log, files, ended] = byButton;
-        EXPECT_TRUE(shown.size() + log.size() > 0 || ended) << button << " did nothing";
-        EXPECT_TRUE(run(menu) == byButton) << menu << " is not " << button;
-    }
-}
 
 class MainWindowEvents : public testing::Test {
 protected:
@@ -63,12 +28,6 @@ TEST_F(MainWindowEvents, AFailingHandlerIsReportedAndTheProgramGoesOn) {
                                                           "Parcelo", box::ok | box::iconError}}));
     EXPECT_FALSE(form().ended());
     EXPECT_EQ(form().folderList(dirDir).path(), "d:\\");
-}
-
-TEST_F(MainWindowEvents, RefreshNavigatesThenReloadsTheViewThenRereadsBothLists) {
-    window.onEvent(cmdRef, Event::Click);
-    EXPECT_EQ(form().log, (std::vector<std::string>{"webMain navigate " + machine.sendTo(), "webMain refresh",
-                                                    "dirDir refresh", "driDri refresh"}));
 }
 
 TEST_F(MainWindowEvents, HelpOpensTheIndexPageBesideTheProgramAndFailsSilently) {

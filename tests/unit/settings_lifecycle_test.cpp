@@ -108,7 +108,7 @@ TEST(SettingsLifecycle, ALaterStartAppliesWhatItCanReadAndItsExitKeepsOrWritesIt
             EXPECT_TRUE(changed.empty()) << test::names(changed);
             const std::string why = c.written.substr(told.size()) + machine.dataIni();
             EXPECT_EQ(machine.user.shown,
-                      (std::vector<ShownBox>{{cannotSave + machine.dataIni() + "\n\n" + why, "Parcelo", 0x10}}));
+                      (std::vector<ShownBox>{{cannotSave + machine.dataIni() + "\n\n" + why, "Parcelo", box::iconError}}));
             continue;
         }
         EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{});
