@@ -3,24 +3,10 @@
 namespace parcelo {
 
 bool clsBrowsFolder::mShowDialog() {
-    // A list made from pUseInitDir lives for this call only, like the chosen item's.
-    std::unique_ptr<ItemIdList> rootFromPath;
-    ItemIdHandle root = 0;
-    if (!useDir_) {
-        root = initDir_;
-    } else if (!useInitDir_.empty()) {
-        rootFromPath = shell_.listFromPath(useInitDir_);
-        if (rootFromPath) root = rootFromPath->handle();
-    }
-    const std::optional<FolderBrowser::Choice> choice = shell_.browse(target_, root, dialogTitle_, flags_);
-    // A cancelled call must not leave the results of an earlier one.
-    pathName_.clear();
-    displayName_.clear();
-    if (choice) {
-        pathName_ = shell_.pathFromList(*choice->item);
-        displayName_ = choice->displayName;
-    }
-    return !pathName_.empty() || !displayName_.empty();
+    const std::optional<FolderBrowser::Choice> choice = shell_.browse(0, 0, dialogTitle_, flags_);
+    // A cancelled call must not leave the path of an earlier one.
+    pathName_ = choice ? shell_.pathFromList(*choice->item) : "";
+    return !pathName_.empty() || (choice && !choice->displayName.empty());
 }
 
 }  // namespace parcelo

@@ -79,7 +79,8 @@ bool PortableShellFolder::slowToReach(const std::string& path) {
 }
 
 Reach PortableShellFolder::reach(const std::string& path) {
-    if (silentDrives.contains(driveOf(path))) return Reach::NoAnswer;
+    for (const std::string& root : silentRoots)
+        if (path.starts_with(root)) return Reach::NoAnswer;
     return files_.attributes(path).exists ? Reach::Present : Reach::Missing;
 }
 

@@ -25,7 +25,7 @@ public:
     bool dropOn(const std::string& item, const std::vector<std::string>& paths) override;
 
     std::set<char> slowDrives;      // drives on the network: looked at after the list is shown
-    std::set<char> silentDrives;    // drives that do not answer
+    std::set<std::string> silentRoots;  // drives ("E:") and shares ("\\\\server\\share") that do not answer
     std::string recycleBin;         // where recycled items go
     bool refuseToRecycle = false;   // the user calls the shell's confirmation off
     std::set<std::string> dropTargets;   // items the shell gives a drop target

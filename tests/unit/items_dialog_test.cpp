@@ -93,20 +93,26 @@ TEST_F(ItemsDialog, SlowTargetsAreLookedAtOnceTheListIsShownAndASilentDriveOnlyO
     } watching(machine.files);
     watching.ui = &machine.ui;
     watching.slowDrives = {'D', 'E'};
-    watching.silentDrives = {'E'};
+    watching.silentRoots = {"E:", "\\\\quiet\\share"};
     machine.writeBytes("D:\\tool.exe", "MZ");
     link("net", "D:\\tool.exe");
     link("share", "\\\\server\\share\\x.exe");
+    // Two on a share that does not answer, one on another share of the same server.
+    link("share1", "\\\\quiet\\share\\1.exe");
+    link("share2", "\\\\quiet\\share\\2.exe");
+    link("share3", "\\\\quiet\\other\\3.exe");
     for (const char* name : {"silent1", "silent2"}) link(name, std::string("E:\\") + name + ".exe");
     Platform watched{machine.files, machine.shell, machine.codepage, machine.user, machine.ui,
                      machine.shortcuts, machine.folderBrowser, watching};
     machine.ui.modalUser.push_back([&](MemoryForm& form) { rows = cells(form.memoryControl(lvwItems)); });
     frmItems(watched, machine.sendTo()).show();
     using Texts = std::vector<std::string>;
-    EXPECT_EQ(watching.whileShown, (Texts{"D:\\tool.exe", "\\\\server\\share\\x.exe", "E:\\silent1.exe"}));
+    EXPECT_EQ(watching.whileShown, (Texts{"D:\\tool.exe", "\\\\server\\share\\x.exe", "\\\\quiet\\share\\1.exe",
+                                          "\\\\quiet\\other\\3.exe", "E:\\silent1.exe"}));
     Texts states;
     for (const auto& row : rows) states.push_back(row[2]);
-    EXPECT_EQ(states, (Texts{"", "リンク切れ", "確認できません", "確認できません", "", "リンク切れ", "無効"}));
+    EXPECT_EQ(states, (Texts{"", "リンク切れ", "確認できません", "確認できません", "リンク切れ", "確認できません", "確認できません",
+                             "", "リンク切れ", "無効"}));
 }
 
 TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMeanwhile) {
