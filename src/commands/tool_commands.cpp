@@ -1,4 +1,3 @@
-#include "commands/shortcut_texts.h"
 #include "core/error_styles.h"
 #include "core/send_to_entries.h"
 #include "core/shell_link.h"
