@@ -1,13 +1,12 @@
 #pragma once
-#include <cstdint>
 #include <string>
 
 #include "platform/folder_browser.h"
 
 namespace parcelo {
 
-// One pick in the shell's folder-browse dialog, rooted at the desktop: set the title and flags, call
-// mShowDialog, then read the chosen folder's path. Shows nothing of its own.
+// One pick in the shell's folder-browse dialog, rooted at the desktop: set the title, call mShowDialog,
+// then read the chosen folder's path. Shows nothing of its own.
 class clsBrowsFolder {
 public:
     explicit clsBrowsFolder(FolderBrowser& shell) : shell_(shell) {}
@@ -17,12 +16,10 @@ public:
     // Replaces the path on every call.
     bool mShowDialog();
 
-    void pFlags(std::int32_t enumNewFlags) { flags_ = enumNewFlags; }
     void pDialogTitle(const std::string& strNewTitle) { dialogTitle_ = strNewTitle; }
 
 private:
     FolderBrowser& shell_;
-    std::int32_t flags_ = 0;
     std::string dialogTitle_;
     std::string pathName_;
 };

@@ -69,7 +69,6 @@ void frmOpt::optUpath_Click() { enablePathInput(true); }
 void frmOpt::cmdO_Click() {
     clsBrowsFolder picker(platform_.folderBrowser);
     picker.pDialogTitle("参照");
-    picker.pFlags(0);
     if (picker.mShowDialog()) txtPath().setText(picker.pPathName());
 }
 

@@ -74,7 +74,7 @@ TEST(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesAShortcutInSen
         {"a folder", folder, {}, {wrongFile}, ""},
         {"a hidden file", folder + "\\hidden.exe", {}, {wrongFile}, ""},
         {"a system file", folder + "\\system.exe", {}, {wrongFile}, ""},
-        {"a name that climbs out of Send To", app, {"..\\..\\Programs\\evil"}, failed(app), ""},
+        {"a name that climbs out of Send To", app, {"..\\Start Menu\\Programs\\evil"}, failed(app), ""},
         // Hangul is outside code page 932, and the code page's best fit for the yen sign is a backslash.
         {"a name outside the code page", app, {"한국어 \xF0\x9F\x93\x81 a\xC2\xA5" "b"}, made(app),
          "한국어 \xF0\x9F\x93\x81 a\xC2\xA5" "b"},

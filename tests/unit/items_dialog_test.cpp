@@ -129,6 +129,7 @@ TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMe
 
 TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndMarkAndRefusesWhatAShortcutNameMayNotBe) {
     machine.writeBytes(path("メール.MAPIMail"), "");
+    machine.writeBytes(path("鳥"), "");
     // typed, and whether it fails; the entry's file is 新しい名前.lnk after each
     const std::pair<std::string, bool> cases[] = {
         {"新しい名前", false}, {"..\\外", true}, {"消えた", true} /* another entry has it */, {"新しい名前", false},
@@ -145,9 +146,11 @@ TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndMarkAndRefusesWhatAShortcutN
         }
         list.userRename(1, "手紙");  // shown with its extension: the typed name is the whole name
         list.userRename(3, "見えない");
+        list.userRename(4, "白鳥");  // no extension to keep
     });
     EXPECT_EQ(rows[0][0], "新しい名前");
     EXPECT_TRUE(machine.exists(path("手紙")));
+    EXPECT_TRUE(machine.exists(path("白鳥")));
     EXPECT_TRUE(machine.files.attributes(path("見えない.lnk")).hidden);
 }
 
