@@ -60,48 +60,6 @@ TEST_F(MainWindowEvents, TheAboutBoxShowsTheVersionRecordAndOpensAnAddressOnADou
     EXPECT_TRUE(machine.user.shown.empty());
 }
 
-// The in-memory window's frame adds 240 twips across and 900 down to the client area.
-TEST(MainWindowLayout, DraggingSettlesAtTheMinimumsMinimisingMovesNothingAndMaximisingFillsTheWorkArea) {
-    test::PortableMachine machine;
-    machine.start();
-    MemoryForm& form = machine.mainForm();
-    const auto rect = [&](std::string_view name) { return form.control(name).rect(); };
-    // What the rules give for a client area of this size.
-    const auto expectLaidOutFor = [&](Twips clientWidth, Twips clientHeight) {
-        EXPECT_EQ(form.clientRect(), (TwipsRect{0, 0, clientWidth, clientHeight}));
-        EXPECT_EQ(rect(driDri), (TwipsRect{0, 900, 1815, 300}));
-        EXPECT_EQ(rect(dirDir), (TwipsRect{-15, 1200, 1815, clientHeight - 1200}));
-        EXPECT_EQ(rect(webMain), (TwipsRect{1815, 900, clientWidth - 1815, clientHeight - 900}));
-    };
-    // Both minimums at once are grown by the start-up of a 0 by 0 placement.
-    const struct {
-        const char* what;
-        TwipsRect outer;    // where the user leaves the window
-        TwipsRect settled;  // where the rules leave it
-    } drags[] = {
-        {"larger than both minimums", {300, 200, 9000, 8000}, {300, 200, 9000, 8000}},
-        {"below the height minimum",  {300, 200, 9000, 2500}, {300, 200, 9000, 3000}},
-        {"below the strip's width",   {300, 200, 7000, 8000}, {300, 200, 7335, 8000}},
-    };
-    expectLaidOutFor(7200, 6045);  // the designed client area, at the first showing
-    for (const auto& drag : drags) {
-        SCOPED_TRACE(drag.what);
-        form.moveOuter(drag.outer);
-        EXPECT_EQ(form.outerRect(), drag.settled);
-        expectLaidOutFor(drag.settled.width - memoryFrameWidth, drag.settled.height - memoryFrameHeight);
-    }
-    const TwipsRect view = rect(webMain), list = rect(dirDir);
-    form.setState(WindowState::Minimized);
-    machine.window->onEvent(formSource, Event::Resize);  // the system may send more while the window is an icon
-    form.moveOuter({300, 200, 10000, 9000});  // the restored size changes behind the icon
-    EXPECT_EQ(rect(webMain), view);
-    EXPECT_EQ(rect(dirDir), list);
-    form.setState(WindowState::Normal);
-    expectLaidOutFor(10000 - memoryFrameWidth, 9000 - memoryFrameHeight);
-    form.setState(WindowState::Maximized);
-    expectLaidOutFor(15360 - memoryFrameWidth, 11520 - memoryFrameHeight);
-}
-
 TEST(FitOntoMonitors, KeepsWhatIsOnAMonitorAndBringsBackWhatIsNot) {
     const TwipsRect leftMonitor{0, 0, 15360, 11520}, rightMonitor{15360, 0, 28800, 11520};
     const struct {
