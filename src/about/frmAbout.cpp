@@ -23,17 +23,7 @@ std::string versionText(const VersionRecord& version) {
            std::to_string(version.revision);
 }
 
-void frmAbout::show() {
-    form_ = platform_.ui.createForm(frmAboutDesign, *this);
-    onEvent(formSource, Event::Load);
-    form_->showModal();
-    form_.reset();
-}
-
-void frmAbout::onEvent(std::string_view source, Event event) {
-    if (!form_) return;
-    dispatch(eventTable, *this, source, event, platform_.dialogs);
-}
+void frmAbout::show() { showModal(frmAboutDesign); }
 
 void frmAbout::Form_Load() {
     const VersionRecord version = platform_.shell.versionRecord();

@@ -11,7 +11,7 @@ namespace parcelo {
 std::string versionText(const VersionRecord& version);
 
 // The About box: version, copyright line and the maker's two addresses. Unloaded when it closes.
-class frmAbout : public FormEvents {
+class frmAbout : public FormWindow<frmAbout> {
 public:
     explicit frmAbout(Platform& platform) : platform_(platform) {}
 
@@ -19,7 +19,6 @@ public:
     void show();
 
     static const EventTable<frmAbout> eventTable;
-    void onEvent(std::string_view source, Event event) override;
 
     void Form_Load();
     void cmdOK_Click();
@@ -27,6 +26,7 @@ public:
     void txtURL_DblClick();
 
 private:
+    friend class FormWindow<frmAbout>;
     Platform& platform_;
     std::unique_ptr<Form> form_;
 };

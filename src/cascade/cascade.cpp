@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/command_line.h"
+#include "core/windows_names.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {
@@ -15,8 +16,6 @@ void sendTo(Platform& platform, const std::string& entry, const std::vector<std:
     const LinkTarget link = platform.folders.readLink(entry);
     platform.shell.run(link.target, argumentsWithPaths(link.arguments, paths));
 }
-
-std::string nameOf(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
 
 }  // namespace
 
@@ -96,7 +95,7 @@ void runCascade(Platform& platform, const CascadeRequest& request) {
     try {
         sendTo(platform, *chosen, request.paths);
     } catch (const PlatformError& failure) {
-        platform.dialogs.messageBox("「" + nameOf(*chosen) + "」に送れませんでした。\n\n" + failure.what(),
+        platform.dialogs.messageBox("「" + std::string(lastPathPart(*chosen)) + "」に送れませんでした。\n\n" + failure.what(),
                                     applicationTitle, box::ok | box::iconError);
     }
 }

@@ -6,6 +6,7 @@
 #include "core/error_styles.h"
 #include "core/send_to_entries.h"
 #include "core/special_folders.h"
+#include "core/windows_names.h"
 #include "mainwindow/frmMain.h"
 #include "platform/platform_error.h"
 

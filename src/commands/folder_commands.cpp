@@ -10,7 +10,6 @@ namespace parcelo {
 void frmMain::mnuDi_Click() {
     clsBrowsFolder browser(platform_.folderBrowser);
     browser.pDialogTitle("参照");
-    browser.pFlags(0);
     if (browser.mShowDialog()) linkFolder(browser.pPathName());
 }
 

@@ -1,8 +1,8 @@
-#include "commands/shortcut_texts.h"
 #include "core/error_styles.h"
 #include "core/send_to_entries.h"
 #include "core/shell_link.h"
 #include "core/special_folders.h"
+#include "core/windows_names.h"
 #include "items/frmItems.h"
 #include "mainwindow/frmMain.h"
 
@@ -17,7 +17,8 @@ void frmMain::mnuItems_Click() {
 // Puts this Parcelo.exe into the Send To menu, unless an entry opens it already.
 void frmMain::mnuReg_Click() {
     const std::string self = platform_.shell.executablePath();
-    for (SendToEntry& entry : readSendToEntries(platform_.folders, SpecialFolderPath(platform_.shell, csidlSendTo))) {
+    const std::string sendTo = SpecialFolderPath(platform_.shell, csidlSendTo);
+    for (SendToEntry& entry : readSendToEntries(platform_.folders, sendTo)) {
         readDetails(platform_.folders, entry);
         if (entry.link && sameWindowsPath(entry.link->target, self)) {
             platform_.dialogs.messageBox("Parcelo は既に送るメニューにあります (" + entry.item.displayName + ")",
@@ -25,7 +26,7 @@ void frmMain::mnuReg_Click() {
             return;
         }
     }
-    const bool done = fCreateShellLink(platform_, sendToFromPrograms, "Parcelo", self, "") == 1;
+    const bool done = createShortcutIn(platform_, sendTo, "Parcelo", self, "") == 1;
     platform_.dialogs.messageBox(done ? "完了" : "失敗", applicationTitle, box::ok);
     skipOnError([&] { webMain().refresh(); });
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/recent_destinations.h"
+#include "core/windows_names.h"
 #include "folderpicker/clsBrowsFolder.h"
 #include "platform/platform_error.h"
 
@@ -19,7 +20,7 @@ std::string nameOf(ShellFolder& shell, const std::string& folder) {
     std::string path = folder;
     while (path.size() > 3 && path.back() == '\\') path.pop_back();
     if (path.back() == '\\') return path;
-    return path.substr(path.find_last_of('\\') + 1);
+    return std::string(lastPathPart(path));
 }
 
 // A menu shows "&&" as "&" and takes a lone "&" for the next letter's underline.

@@ -7,6 +7,7 @@
 #include "core/send_to_entries.h"
 #include "core/settings_file.h"
 #include "core/utf8.h"
+#include "core/windows_names.h"
 #include "platform/platform_error.h"
 
 namespace parcelo {

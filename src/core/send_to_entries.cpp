@@ -13,24 +13,6 @@ bool endsWithLnk(const std::string& path) {
     return path.size() >= 4 && sameIgnoringCase(std::string_view(path).substr(path.size() - 4), ".lnk");
 }
 
-// ASCII letters and the full-width Latin ones (U+FF21-U+FF3A, U+FF41-U+FF5A) fold to one case.
-std::string foldedPath(const std::string& path) {
-    std::string out = path;
-    for (size_t i = 0; i < out.size(); ++i) {
-        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
-        const bool fullWidth = static_cast<unsigned char>(out[i]) == 0xEF && i + 2 < out.size() &&
-                               static_cast<unsigned char>(out[i + 1]) == 0xBD &&
-                               static_cast<unsigned char>(out[i + 2]) >= 0x81 &&
-                               static_cast<unsigned char>(out[i + 2]) <= 0x9A;
-        if (fullWidth) {  // U+FF41-U+FF5A (EF BD 81-9A) become U+FF21-U+FF3A (EF BC A1-BA)
-            out[i + 1] = static_cast<char>(0xBC);
-            out[i + 2] = static_cast<char>(static_cast<unsigned char>(out[i + 2]) + 0x20);
-        }
-    }
-    while (out.size() > 3 && out.back() == '\\') out.pop_back();
-    return out;
-}
-
 // "D:" of a drive path, "\\server\share" of a network one.
 std::string rootOf(const std::string& path) {
     if (!path.starts_with("\\\\")) return path.substr(0, 2);
@@ -86,8 +68,6 @@ void checkPendingTargets(ShellFolder& shell, std::vector<SendToEntry>& entries) 
         if (entry.reach == Reach::NoAnswer) silent.push_back(root);
     }
 }
-
-bool sameWindowsPath(const std::string& a, const std::string& b) { return foldedPath(a) == foldedPath(b); }
 
 bool isBroken(const SendToEntry& entry) { return entry.link && !entry.reachPending && entry.reach == Reach::Missing; }
 

@@ -26,9 +26,6 @@ void readDetails(ShellFolder& shell, SendToEntry& entry);
 // are not waited for again.
 void checkPendingTargets(ShellFolder& shell, std::vector<SendToEntry>& entries);
 
-// Windows compares paths without regard to case; a trailing separator names the same folder.
-bool sameWindowsPath(const std::string& a, const std::string& b);
-
 // A shortcut whose target is known not to exist.
 bool isBroken(const SendToEntry& entry);
 // Another entry opens the same target with the same arguments.

@@ -23,14 +23,18 @@ std::string resolveUnder(const std::string& base, const std::string& relative) {
 
 std::int32_t fCreateShellLink(Platform& platform, const std::string& folder, const std::string& linkName,
                               const std::string& linkPath, const std::string& linkArgs) {
-    if (!isPlainFileName(linkName) || linkPath.empty()) return 0;
-    if (!platform.files.attributes(linkPath).exists) return 0;
     const std::string programs = SpecialFolderPath(platform.shell, csidlPrograms);
     if (programs.empty()) return 0;
-    const std::string target = resolveUnder(programs, folder);
-    if (!platform.files.attributes(target).directory) return 0;
+    return createShortcutIn(platform, resolveUnder(programs, folder), linkName, linkPath, linkArgs);
+}
+
+std::int32_t createShortcutIn(Platform& platform, const std::string& folder, const std::string& linkName,
+                              const std::string& linkPath, const std::string& linkArgs) {
+    if (!isPlainFileName(linkName) || linkPath.empty()) return 0;
+    if (!platform.files.attributes(linkPath).exists) return 0;
+    if (!platform.files.attributes(folder).directory) return 0;
     try {
-        writeFileAtomically(platform.files, target + "\\" + linkName + ".lnk", [&](const std::string& temporary) {
+        writeFileAtomically(platform.files, folder + "\\" + linkName + ".lnk", [&](const std::string& temporary) {
             platform.shortcuts.write(temporary, linkPath, linkArgs, "");
         });
     } catch (const PlatformError&) {

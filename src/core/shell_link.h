@@ -12,5 +12,8 @@ namespace parcelo {
 // or a failed write, which leaves nothing behind.
 std::int32_t fCreateShellLink(Platform& platform, const std::string& folder, const std::string& linkName,
                               const std::string& linkPath, const std::string& linkArgs);
+// The same into `folder` itself, a full path.
+std::int32_t createShortcutIn(Platform& platform, const std::string& folder, const std::string& linkName,
+                              const std::string& linkPath, const std::string& linkArgs);
 
 }  // namespace parcelo

@@ -27,7 +27,7 @@ std::vector<StandardEntry> missingStandardEntries(const std::vector<FolderItem>&
     std::vector<StandardEntry> missing;
     for (const StandardEntry& entry : standardEntries) {
         const auto same = [&](const FolderItem& item) {
-            return sameIgnoringCase(std::string_view(item.path).substr(item.path.rfind('\\') + 1), entry.file);
+            return sameIgnoringCase(lastPathPart(item.path), entry.file);
         };
         if (std::none_of(items.begin(), items.end(), same)) missing.push_back(entry);
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -6,6 +7,12 @@ namespace parcelo {
 
 // The names of a path between its separators ("\" and "/"), empty ones left out.
 std::vector<std::string_view> pathParts(std::string_view path);
+
+// The last name of a path, after its last "\" (the whole path when it has none).
+std::string_view lastPathPart(std::string_view path);
+
+// Windows compares paths without regard to case; a trailing separator names the same folder.
+bool sameWindowsPath(const std::string& a, const std::string& b);
 
 // Whether a name holds a character that Windows refuses in a file or folder name: a control
 // character or one of <>:"|?* (the separators are not names' characters either).

@@ -8,6 +8,7 @@
 #include "core/event_table.h"
 #include "core/shortcut_name.h"
 #include "core/standard_entries.h"
+#include "core/windows_names.h"
 #include "items/frmItems_design.h"
 #include "platform/platform_error.h"
 
@@ -40,7 +41,7 @@ constexpr Twips margin = 120;
 // The file name a typed name gives an entry: the extension the shell hides is kept.
 std::string renamedFile(const SendToEntry& entry, const std::string& typed) {
     if (entry.item.directory) return typed;
-    const std::string file = entry.item.path.substr(entry.item.path.rfind('\\') + 1);
+    const std::string file(lastPathPart(entry.item.path));
     const size_t dot = file.rfind('.');
     if (dot == std::string::npos || dot == 0) return typed;
     const std::string extension = file.substr(dot);
@@ -51,17 +52,7 @@ std::string renamedFile(const SendToEntry& entry, const std::string& typed) {
 
 const EventTable<frmItems> frmItems::eventTable = bindings;
 
-void frmItems::show() {
-    form_ = platform_.ui.createForm(frmItemsDesign, *this);
-    onEvent(formSource, Event::Load);
-    form_->showModal();
-    form_.reset();
-}
-
-void frmItems::onEvent(std::string_view source, Event event) {
-    if (!form_) return;
-    dispatch(eventTable, *this, source, event, platform_.dialogs);
-}
+void frmItems::show() { showModal(frmItemsDesign); }
 
 ReportList& frmItems::lvwItems() { return form_->reportList(frmItemsNames::lvwItems); }
 

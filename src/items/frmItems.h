@@ -12,14 +12,13 @@ namespace parcelo {
 // The entries of the Send To folder, each switched on and off by its check box (a hidden entry is
 // not in the menu), renamed in place, moved to the Recycle Bin or edited in the shell's properties
 // sheet; the standard entries put back. Remembers nothing once closed.
-class frmItems : public FormEvents {
+class frmItems : public FormWindow<frmItems> {
 public:
     frmItems(Platform& platform, std::string folder) : platform_(platform), folder_(std::move(folder)) {}
 
     // Loads it, shows it modal and returns once it is closed.
     void show();
 
-    void onEvent(std::string_view source, Event event) override;
     static const EventTable<frmItems> eventTable;
 
     void Form_Load();
@@ -50,6 +49,7 @@ private:
     bool makeSubmenu(const FolderItem& folder);
     bool undoSubmenu(const FolderItem& folder, const FolderItem& shortcut);
 
+    friend class FormWindow<frmItems>;
     Platform& platform_;
     std::string folder_;
     std::unique_ptr<Form> form_;

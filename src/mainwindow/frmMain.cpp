@@ -49,14 +49,8 @@ frmMain::frmMain(Platform& platform, ProgramValues& values)
       options_(platform, [this](const std::string& folder) { showFolder(folder, afterOptions); }) {}
 
 void frmMain::start() {
-    form_ = platform_.ui.createForm(frmMainDesign, *this);
-    onEvent(formSource, Event::Load);
+    loadForm(frmMainDesign);
     if (!form_->ended()) form_->show();
-}
-
-void frmMain::onEvent(std::string_view source, Event event) {
-    if (!form_) return;  // the platform may report sizes while the window is being made
-    dispatch(eventTable, *this, source, event, platform_.dialogs);
 }
 
 void frmMain::Form_Load() {

@@ -14,7 +14,7 @@
 namespace parcelo {
 
 // The main window: its controls come from its design table, its behaviour from the handlers.
-class frmMain : public FormEvents {
+class frmMain : public FormWindow<frmMain> {
 public:
     frmMain(Platform& platform, ProgramValues& values);
 
@@ -23,7 +23,6 @@ public:
     Form& form() { return *form_; }
 
     static const EventTable<frmMain> eventTable;
-    void onEvent(std::string_view source, Event event) override;
 
     void Form_Load();
     void Form_Resize();
@@ -57,6 +56,7 @@ public:
     std::string SourcePath;
 
 private:
+    friend class FormWindow<frmMain>;
     bool LoadSettings();
     void SaveSettings();
     void InitialPlacement();

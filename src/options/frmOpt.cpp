@@ -26,38 +26,24 @@ const EventTable<frmOpt> frmOpt::eventTable = bindings;
 frmOpt::frmOpt(Platform& platform, ShowFolder showFolder)
     : platform_(platform), showFolder_(std::move(showFolder)) {}
 
-// Loads the window without showing it, running its load step, unless it is loaded already.
-void frmOpt::load() {
-    if (form_) return;
-    form_ = platform_.ui.createForm(frmOptDesign, *this);
-    onEvent(formSource, Event::Load);
-}
-
 void frmOpt::preselect(const ProgramValues& settings) {
     settings_ = settings;
     skipOnError([&] {
         if (settings_.TargetPath != SpecialFolderPath(platform_.shell, csidlSendTo)) return;
-        load();
+        loadForm(frmOptDesign);
         optSend().setChecked(true);
     });
     skipOnError([&] {
         if (settings_.TargetPath != SpecialFolderPath(platform_.shell, csidlPrograms)) return;
-        load();
+        loadForm(frmOptDesign);
         optStart().setChecked(true);
     });
 }
 
 ProgramValues frmOpt::show(const ProgramValues& settings) {
     settings_ = settings;
-    load();
-    form_->showModal();
-    if (!form_->loaded()) form_.reset();  // closed by its close box: the next showing starts afresh
+    showModal(frmOptDesign);
     return settings_;
-}
-
-void frmOpt::onEvent(std::string_view source, Event event) {
-    if (!form_) return;
-    dispatch(eventTable, *this, source, event, platform_.dialogs);
 }
 
 void frmOpt::Form_Load() {
@@ -83,7 +69,6 @@ void frmOpt::optUpath_Click() { enablePathInput(true); }
 void frmOpt::cmdO_Click() {
     clsBrowsFolder picker(platform_.folderBrowser);
     picker.pDialogTitle("参照");
-    picker.pFlags(0);
     if (picker.mShowDialog()) txtPath().setText(picker.pPathName());
 }
 

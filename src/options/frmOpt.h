@@ -12,7 +12,7 @@ namespace parcelo {
 
 // The options dialog: the target folder and the quit-after-send option. Loaded once and then
 // hidden between showings, so its controls keep what the user left in them; its close box unloads it.
-class frmOpt : public FormEvents {
+class frmOpt : public FormWindow<frmOpt> {
 public:
     // Shows a folder in the program's window, or throws PlatformError when it cannot.
     using ShowFolder = std::function<void(const std::string& folder)>;
@@ -28,7 +28,6 @@ public:
     ProgramValues show(const ProgramValues& settings);
 
     static const EventTable<frmOpt> eventTable;
-    void onEvent(std::string_view source, Event event) override;
 
     void Form_Load();
     void optSend_Click();
@@ -39,7 +38,7 @@ public:
     void cmdCan_Click();
 
 private:
-    void load();
+    friend class FormWindow<frmOpt>;
     Control& txtPath() { return form_->control(frmOptNames::txtPath); }
     Control& cmdO() { return form_->control(frmOptNames::cmdO); }
     Toggle& optSend() { return form_->toggle(frmOptNames::optSend); }

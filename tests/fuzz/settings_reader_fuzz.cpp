@@ -6,7 +6,7 @@
 
 #include "core/settings_codec.h"
 #include "core/text_file_encoding.h"
-#include "platform/portable/codepage_portable.h"
+#include "support/codepage_portable.h"
 #include "require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {

@@ -2,7 +2,7 @@
 
 #include "cascade/cascade.h"
 #include "core/command_line.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 namespace parcelo {
 namespace {

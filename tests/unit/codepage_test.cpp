@@ -1,24 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "../shared/cp932_cases.h"
 #include "core/text_file_encoding.h"
 #include "core/utf8.h"
-#include "platform/portable/codepage_portable.h"
+#include "support/codepage_portable.h"
 
 namespace parcelo {
 namespace {
-
-using test::Conversion;
-
-class AnsiCodepage : public testing::TestWithParam<Conversion> {};
-
-TEST_P(AnsiCodepage, ConvertsExactlyOrNotAtAll) {
-    PortableCodepage codepage;
-    test::expectConversion(codepage, GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Cp932, AnsiCodepage, testing::ValuesIn(test::cp932Conversions),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplacedAsInTheCodepage) {
     PortableCodepage codepage;

@@ -4,7 +4,7 @@
 #include "core/command_line.h"
 #include "core/recent_destinations.h"
 #include "platform/platform_error.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 namespace parcelo {
 namespace {

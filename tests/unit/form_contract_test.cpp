@@ -1,7 +1,7 @@
 #include "../shared/form_contract.h"
 
-#include "platform/portable/file_system_portable.h"
-#include "platform/portable/memory_form.h"
+#include "support/file_system_portable.h"
+#include "support/memory_form.h"
 
 namespace parcelo::test {
 namespace {

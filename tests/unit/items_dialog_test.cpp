@@ -6,7 +6,7 @@
 #include "items/frmItems.h"
 #include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 namespace parcelo {
 namespace {
@@ -90,15 +90,6 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
                     }));
 }
 
-TEST_F(ItemsDialog, TheListTakesWhatTheColumnOfButtonsLeaves) {
-    open([&](MemoryForm& form, MemoryControl&) {
-        form.moveOuter({0, 0, 12000 + memoryFrameWidth, 8000 + memoryFrameHeight});  // larger than designed
-        EXPECT_EQ(form.control(lvwItems).rect(), (TwipsRect{120, 120, 9585, 7760}));
-        EXPECT_EQ(form.control(cmdSub).rect(), (TwipsRect{9825, 1425, 2055, 375}));
-        EXPECT_EQ(form.control(cmdClose).rect(), (TwipsRect{9825, 7505, 2055, 375}));
-    });
-}
-
 TEST_F(ItemsDialog, TargetsAreLookedAtOnceTheListIsShownSlowOnesLastAndASilentDriveOnlyOnce) {
     // Notes the targets looked at once the dialog is on the screen.
     struct WatchingFolder : PortableShellFolder {
@@ -112,10 +103,14 @@ TEST_F(ItemsDialog, TargetsAreLookedAtOnceTheListIsShownSlowOnesLastAndASilentDr
     } watching(machine.files);
     watching.ui = &machine.ui;
     watching.slowDrives = {'D', 'E'};
-    watching.silentDrives = {'E'};
+    watching.silentRoots = {"E:", "\\\\quiet\\share"};
     machine.writeBytes("D:\\tool.exe", "MZ");
     link("net", "D:\\tool.exe");
     link("share", "\\\\server\\share\\x.exe");
+    // Two on a share that does not answer, one on another share of the same server.
+    link("share1", "\\\\quiet\\share\\1.exe");
+    link("share2", "\\\\quiet\\share\\2.exe");
+    link("share3", "\\\\quiet\\other\\3.exe");
     for (const char* name : {"silent1", "silent2"}) link(name, std::string("E:\\") + name + ".exe");
     Platform watched{machine.files, machine.shell, machine.codepage, machine.user, machine.ui,
                      machine.shortcuts, machine.folderBrowser, watching};
@@ -123,10 +118,12 @@ TEST_F(ItemsDialog, TargetsAreLookedAtOnceTheListIsShownSlowOnesLastAndASilentDr
     frmItems(watched, machine.sendTo()).show();
     using Texts = std::vector<std::string>;
     EXPECT_EQ(watching.whileShown, (Texts{"C:\\Apps\\edit.exe", "C:\\Apps\\gone.exe", "C:\\Apps\\edit.exe", "D:\\tool.exe",
-                                          "\\\\server\\share\\x.exe", "E:\\silent1.exe"}));
+                                          "\\\\server\\share\\x.exe", "\\\\quiet\\share\\1.exe",
+                                          "\\\\quiet\\other\\3.exe", "E:\\silent1.exe"}));
     Texts states;
     for (const auto& row : rows) states.push_back(row[2]);
-    EXPECT_EQ(states, (Texts{"", "リンク切れ", "確認できません", "確認できません", "", "リンク切れ", "無効"}));
+    EXPECT_EQ(states, (Texts{"", "リンク切れ", "確認できません", "確認できません", "リンク切れ", "確認できません", "確認できません",
+                             "", "リンク切れ", "無効"}));
 }
 
 TEST_F(ItemsDialog, EveryNameShowsAtOnceAndTheSubmenuButtonWaitsOnlyForTheRowsItNeeds) {
@@ -163,6 +160,7 @@ TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMe
 
 TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndMarkAndRefusesWhatAShortcutNameMayNotBe) {
     machine.writeBytes(path("メール.MAPIMail"), "");
+    machine.writeBytes(path("鳥"), "");
     // typed, and whether it fails; the entry's file is 新しい名前.lnk after each
     const std::pair<std::string, bool> cases[] = {
         {"新しい名前", false}, {"..\\外", true}, {"消えた", true} /* another entry has it */, {"新しい名前", false},
@@ -179,9 +177,11 @@ TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndMarkAndRefusesWhatAShortcutN
         }
         list.userRename(1, "手紙");  // shown with its extension: the typed name is the whole name
         list.userRename(3, "見えない");
+        list.userRename(4, "白鳥");  // no extension to keep
     });
     EXPECT_EQ(rows[0][0], "新しい名前");
     EXPECT_TRUE(machine.exists(path("手紙")));
+    EXPECT_TRUE(machine.exists(path("白鳥")));
     EXPECT_TRUE(machine.files.attributes(path("見えない.lnk")).hidden);
 }
 

@@ -52,6 +52,9 @@ TEST(AccessKeys, AreTheMarkedCharacterUpperCasedAndTheMenuBarsComeFirst) {
     } keys[] = {
         {"終了(&Q)", 'Q'}, {"ファイル&f", 'F'}, {"&1 番目", '1'}, {"A && B", 0}, {"A && &B", 'B'}, {"参照...", 0},
         {"末尾&", 0},
+        // The ends of each range, and the characters just outside them.
+        {"&a", 'A'}, {"&z", 'Z'}, {"&A", 'A'}, {"&Z", 'Z'}, {"&0", '0'}, {"&9", '9'},
+        {"&`", 0}, {"&{", 0}, {"&@", 0}, {"&[", 0}, {"&/", 0}, {"&:", 0},
     };
     for (const auto& k : keys) EXPECT_EQ(accessKey(k.caption), k.key) << k.caption;
     for (const char key : {'F', 'o', 'H'}) EXPECT_TRUE(isMenuBarAccessKey(frmMainDesign.menu, key)) << key;

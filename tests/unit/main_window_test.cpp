@@ -1,49 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "about/frmAbout_design.h"
 #include "core/placement.h"
 #include "mainwindow/frmMain.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 namespace parcelo {
 namespace {
 
 using namespace frmMainNames;
-
-// Everything a run of one command leaves behind (boxes, the window's log, the files, whether it ended), for
-// comparing two ways of running it.
-using Outcome = std::tuple<std::vector<ShownBox>, std::vector<std::string>, test::Snapshot, bool>;
-
-Outcome run(std::string_view source) {
-    test::PortableMachine machine;
-    machine.writeBytes("C:\\Tools\\app.exe", "MZ");
-    machine.makeFolder("C:\\Users\\hanako\\写真");
-    frmMain& window = machine.start();
-    machine.mainForm().log.clear();
-    machine.user.chosenFiles = {"C:\\Tools\\app.exe"};
-    machine.user.typed = {"名前"};
-    machine.folderBrowser.picks = {PickedItem{"C:\\Users\\hanako\\写真", "写真"}};
-    machine.ui.modalUser.push_back([](MemoryForm& d) {
-        d.click(frmOptNames::optUpath);
-        d.control(frmOptNames::txtPath).setText("D:\\");
-        d.click(frmOptNames::cmdOK);
-    });
-    window.onEvent(source, Event::Click);
-    return {machine.user.shown, machine.mainForm().log, machine.snapshot(), machine.mainForm().ended()};
-}
-
-TEST(MainWindowMenu, EachMenuItemDoesWhatItsButtonDoes) {
-    const std::pair<std::string_view, std::string_view> pairs[] = {
-        {mnuEx, cmdCr}, {mnul, cmdOpen}, {mnuDi, cmdFopen}, {mnuOpt, cmdOpt}, {mnuExi, cmdEx}};
-    for (const auto& [menu, button] : pairs) {
-        const Outcome byButton = run(button);
-        const auto& [shown, log, files, ended] = byButton;
-        EXPECT_TRUE(shown.size() + log.size() > 0 || ended) << button << " did nothing";
-        EXPECT_TRUE(run(menu) == byButton) << menu << " is not " << button;
-    }
-}
 
 class MainWindowEvents : public testing::Test {
 protected:
@@ -63,12 +28,6 @@ TEST_F(MainWindowEvents, AFailingHandlerIsReportedAndTheProgramGoesOn) {
                                                           "Parcelo", box::ok | box::iconError}}));
     EXPECT_FALSE(form().ended());
     EXPECT_EQ(form().folderList(dirDir).path(), "d:\\");
-}
-
-TEST_F(MainWindowEvents, RefreshNavigatesThenReloadsTheViewThenRereadsBothLists) {
-    window.onEvent(cmdRef, Event::Click);
-    EXPECT_EQ(form().log, (std::vector<std::string>{"webMain navigate " + machine.sendTo(), "webMain refresh",
-                                                    "dirDir refresh", "driDri refresh"}));
 }
 
 TEST_F(MainWindowEvents, HelpOpensTheIndexPageBesideTheProgramAndFailsSilently) {
@@ -99,48 +58,6 @@ TEST_F(MainWindowEvents, TheAboutBoxShowsTheVersionRecordAndOpensAnAddressOnADou
     EXPECT_EQ(machine.ui.form("frmAbout"), nullptr) << "unloaded when it closes";
     EXPECT_EQ(machine.shell.opened, (std::vector<std::string>{"mailto:parcelo@example.com", "http://example.com"}));
     EXPECT_TRUE(machine.user.shown.empty());
-}
-
-// The in-memory window's frame adds 240 twips across and 900 down to the client area.
-TEST(MainWindowLayout, DraggingSettlesAtTheMinimumsMinimisingMovesNothingAndMaximisingFillsTheWorkArea) {
-    test::PortableMachine machine;
-    machine.start();
-    MemoryForm& form = machine.mainForm();
-    const auto rect = [&](std::string_view name) { return form.control(name).rect(); };
-    // What the rules give for a client area of this size.
-    const auto expectLaidOutFor = [&](Twips clientWidth, Twips clientHeight) {
-        EXPECT_EQ(form.clientRect(), (TwipsRect{0, 0, clientWidth, clientHeight}));
-        EXPECT_EQ(rect(driDri), (TwipsRect{0, 900, 1815, 300}));
-        EXPECT_EQ(rect(dirDir), (TwipsRect{-15, 1200, 1815, clientHeight - 1200}));
-        EXPECT_EQ(rect(webMain), (TwipsRect{1815, 900, clientWidth - 1815, clientHeight - 900}));
-    };
-    // Both minimums at once are grown by the start-up of a 0 by 0 placement.
-    const struct {
-        const char* what;
-        TwipsRect outer;    // where the user leaves the window
-        TwipsRect settled;  // where the rules leave it
-    } drags[] = {
-        {"larger than both minimums", {300, 200, 9000, 8000}, {300, 200, 9000, 8000}},
-        {"below the height minimum",  {300, 200, 9000, 2500}, {300, 200, 9000, 3000}},
-        {"below the strip's width",   {300, 200, 7000, 8000}, {300, 200, 7335, 8000}},
-    };
-    expectLaidOutFor(7200, 6045);  // the designed client area, at the first showing
-    for (const auto& drag : drags) {
-        SCOPED_TRACE(drag.what);
-        form.moveOuter(drag.outer);
-        EXPECT_EQ(form.outerRect(), drag.settled);
-        expectLaidOutFor(drag.settled.width - memoryFrameWidth, drag.settled.height - memoryFrameHeight);
-    }
-    const TwipsRect view = rect(webMain), list = rect(dirDir);
-    form.setState(WindowState::Minimized);
-    machine.window->onEvent(formSource, Event::Resize);  // the system may send more while the window is an icon
-    form.moveOuter({300, 200, 10000, 9000});  // the restored size changes behind the icon
-    EXPECT_EQ(rect(webMain), view);
-    EXPECT_EQ(rect(dirDir), list);
-    form.setState(WindowState::Normal);
-    expectLaidOutFor(10000 - memoryFrameWidth, 9000 - memoryFrameHeight);
-    form.setState(WindowState::Maximized);
-    expectLaidOutFor(15360 - memoryFrameWidth, 11520 - memoryFrameHeight);
 }
 
 TEST(FitOntoMonitors, KeepsWhatIsOnAMonitorAndBringsBackWhatIsNot) {

@@ -74,7 +74,7 @@ TEST(NewFolderPath, IsTheNameAsTypedInsideTheParentOrNothing) {
 
 TEST(ShortcutName, PassesPlainNamesOnly) {
     const std::string plain[] = {"メモ帳", "App 2", "a.b", "ﾌｫﾙﾀﾞ", " leading blank", "console", "COM10", "COM0",
-                                 "nul-ish", "App X", std::string(247, 'x'),
+                                 "nul-ish", "App X", ".profile", std::string(247, 'x'),
                                  repeated("あ", 83)};  // 249 bytes but 83 characters: plenty of room
     for (const std::string& name : plain) EXPECT_TRUE(isPlainFileName(name)) << name;
     const std::string refused[] = {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 // Data.ini from a first run to later ones, bad files included: each start opens the window silently,
 // and each exit loses nothing and writes nowhere else.
@@ -108,7 +108,7 @@ TEST(SettingsLifecycle, ALaterStartAppliesWhatItCanReadAndItsExitKeepsOrWritesIt
             EXPECT_TRUE(changed.empty()) << test::names(changed);
             const std::string why = c.written.substr(told.size()) + machine.dataIni();
             EXPECT_EQ(machine.user.shown,
-                      (std::vector<ShownBox>{{cannotSave + machine.dataIni() + "\n\n" + why, "Parcelo", 0x10}}));
+                      (std::vector<ShownBox>{{cannotSave + machine.dataIni() + "\n\n" + why, "Parcelo", box::iconError}}));
             continue;
         }
         EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{});

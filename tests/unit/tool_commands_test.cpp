@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "lnkinfo.h"
-#include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
-#include "platform/portable/lnk_reader.h"
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 namespace parcelo {
 namespace {
-
-using namespace frmItemsNames;
 
 const std::string self = "C:\\Tools\\Parcelo\\Parcelo.exe";
 const ShownBox done{"完了", "Parcelo", 0};
@@ -25,9 +20,7 @@ protected:
         log().clear();
     }
     std::vector<std::string>& log() { return machine.ui.form("frmMain")->log; }
-    LinkTarget linkIn(const std::string& name) {
-        return readShellLinkBytes(machine.readBytes(machine.sendTo() + "\\" + name));
-    }
+    LinkTarget linkIn(const std::string& name) { return machine.folders.readLink(machine.sendTo() + "\\" + name); }
 
     test::PortableMachine machine;
     frmMain window{machine.platform, machine.values};
@@ -75,6 +68,16 @@ TEST_F(ToolCommands, TheCopyAndMoveEntriesStartParceloWithTheirSwitchesAndAreWri
     EXPECT_EQ(log(), std::vector<std::string>(3, "webMain refresh"));
 }
 
+// Where the Start menu is redirected, Programs\..\..\SendTo is another folder than Send To.
+TEST_F(ToolCommands, RegisteringWritesIntoTheSendToFolderItLookedIn) {
+    const std::string redirected = "D:\\送る", programsSendTo = machine.sendTo();
+    machine.makeFolder(redirected);
+    machine.shell.specialFolders[csidlSendTo] = redirected;
+    window.mnuReg_Click();
+    EXPECT_EQ(machine.entries(redirected), std::vector<std::string>{"Parcelo.lnk"});
+    EXPECT_EQ(machine.entries(programsSendTo), std::vector<std::string>{});
+}
+
 TEST_F(ToolCommands, DroppedFilesAndFoldersBecomeShortcutsInTheOrderDropped) {
     machine.writeBytes("C:\\Apps\\隠し.exe", "MZ");
     machine.files.mark("C:\\Apps\\隠し.exe", true, false, false);
@@ -89,12 +92,6 @@ TEST_F(ToolCommands, DroppedFilesAndFoldersBecomeShortcutsInTheOrderDropped) {
                                   }));
     EXPECT_EQ(linkIn("フォルダ.lnk").target, "C:\\Apps\\写真");
     EXPECT_EQ(linkIn("エディタ.lnk").target, "C:\\Apps\\edit.exe");
-}
-
-TEST_F(ToolCommands, TheEntriesDialogRefreshesTheViewWhenItCloses) {
-    machine.ui.modalUser.push_back([](MemoryForm& form) { form.click(cmdClose); });
-    window.mnuItems_Click();
-    EXPECT_EQ(log(), std::vector<std::string>{"webMain refresh"});
 }
 
 }  // namespace

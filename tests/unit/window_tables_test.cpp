@@ -9,7 +9,7 @@
 #include "items/frmItems.h"
 #include "items/frmItems_design.h"
 #include "mainwindow/frmMain.h"
-#include "platform/portable/scripted_user.h"
+#include "support/scripted_user.h"
 
 namespace parcelo {
 namespace {

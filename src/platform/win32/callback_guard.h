@@ -21,4 +21,14 @@ Result guardCallback(Dialogs& dialogs, Result onFailure, Step&& step) noexcept {
     return onFailure;
 }
 
+// The same where nobody can be told: the step's result, or `onFailure` when it throws.
+template <class Result, class Step>
+Result guardCallback(Result onFailure, Step&& step) noexcept {
+    try {
+        return step();
+    } catch (...) {
+    }
+    return onFailure;
+}
+
 }  // namespace parcelo::win32

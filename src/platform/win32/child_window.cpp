@@ -4,6 +4,7 @@
 
 #include "platform/control_ids.h"
 #include "platform/win32/drive_list_win32.h"
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/folder_list_win32.h"
 #include "platform/win32/folder_view_win32.h"
 #include "platform/win32/form_win32.h"

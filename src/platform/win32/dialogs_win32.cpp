@@ -3,6 +3,10 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <optional>
+
+#include "platform/win32/callback_guard.h"
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/popup_menu_win32.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/system_library.h"
@@ -47,12 +51,12 @@ INT_PTR handlePrompt(HWND dialog, UINT message, WPARAM w, LPARAM l) {
 
 // No exception may reach the system's dialog loop: a text that cannot be kept ends the box as Cancel does.
 INT_PTR CALLBACK promptProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
-    try {
-        return handlePrompt(dialog, message, w, l);
-    } catch (...) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    }
+    const auto handled = guardCallback(std::optional<INT_PTR>(), [&] {
+        return std::optional<INT_PTR>(handlePrompt(dialog, message, w, l));
+    });
+    if (handled) return *handled;
+    EndDialog(dialog, IDCANCEL);
+    return TRUE;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/win32/dpi_win32.h"
 
+#include "platform/win32/owners.h"
 #include "platform/win32/system_library.h"
 
 namespace parcelo::win32 {
@@ -7,9 +8,8 @@ namespace parcelo::win32 {
 UINT windowDpi(HWND window) {
     static const auto forWindow = systemFunction<decltype(GetDpiForWindow)>(L"user32.dll", "GetDpiForWindow");
     if (forWindow) return forWindow(window);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const ScreenDc screen(GetDC(nullptr));
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSX);
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 

@@ -4,12 +4,12 @@
 
 #include <utility>
 
+#include "platform/win32/callback_guard.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/window_messages.h"
 
 namespace parcelo::win32 {
 namespace {
-
-constexpr UINT filesDropped = WM_APP + 0x10;
 
 FORMATETC fileList() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
@@ -43,7 +43,7 @@ FileDropTarget::~FileDropTarget() {
 }
 
 bool FileDropTarget::deliver(UINT message) {
-    if (message != filesDropped) return false;
+    if (message != filesDroppedMessage) return false;
     dropped_(std::exchange(pending_, {}));
     return true;
 }
@@ -76,13 +76,10 @@ HRESULT FileDropTarget::DragLeave() {
 
 HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
     files_ = false;
-    try {
-        pending_ = pathsIn(data);
-    } catch (...) {  // nothing may leave a COM call
-        pending_.clear();
-    }
+    // Nothing may leave a COM call.
+    pending_ = guardCallback(std::vector<std::string>(), [&] { return pathsIn(data); });
     *effect = pending_.empty() ? DROPEFFECT_NONE : DROPEFFECT_LINK;
-    if (!pending_.empty()) PostMessageW(window_, filesDropped, 0, 0);
+    if (!pending_.empty()) PostMessageW(window_, filesDroppedMessage, 0, 0);
     return S_OK;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/file_system_win32.h"
 
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/drive_text.h"
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/form_win32.h"
 
 namespace parcelo::win32 {

@@ -1,5 +1,6 @@
 #include "platform/win32/folder_view_win32.h"
 
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/form_win32.h"
 #include "platform/win32/owners.h"
 

@@ -7,9 +7,11 @@
 #include "core/option_group.h"
 #include "platform/win32/callback_guard.h"
 #include "platform/win32/dpi_win32.h"
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/menu_win32.h"
 #include "platform/win32/ui_win32.h"
 #include "platform/win32/window_class_win32.h"
+#include "platform/win32/window_messages.h"
 
 namespace parcelo::win32 {
 namespace {
@@ -17,9 +19,6 @@ namespace {
 constexpr DWORD mainWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD dialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD dialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr UINT firstShowing = WM_APP + 0x11;
-// Posted, so a box that closes inside a handler does not run another handler within it.
-constexpr UINT activated = WM_APP + 0x12;
 // A timer's message comes only once no input, posted message or painting waits.
 constexpr UINT_PTR idleTimer = 1;
 // How long the Idle events may run on before the window paints and reads its input again.
@@ -103,7 +102,7 @@ void Win32Form::show() {
 }
 
 void Win32Form::announceFirstShowing() {
-    if (!std::exchange(shownOnce_, true)) PostMessageW(window_.get(), firstShowing, 0, 0);
+    if (!std::exchange(shownOnce_, true)) PostMessageW(window_.get(), firstShowingMessage, 0, 0);
 }
 
 void Win32Form::requestIdle() {
@@ -238,11 +237,12 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
             return 0;
         }
         break;
-    case firstShowing:
+    case firstShowingMessage:
         raise(formSource, Event::Shown);
         return 0;
-    case activated:
+    case activatedMessage:
         raise(formSource, Event::Activate);
+        return 0;
     case WM_TIMER:
         if (w != idleTimer) break;
         runIdle();
@@ -260,7 +260,7 @@ LRESULT Win32Form::handle(HWND window, UINT message, WPARAM w, LPARAM l) {
             lastFocus_ = GetFocus();
             break;
         }
-        PostMessageW(window, activated, 0, 0);
+        PostMessageW(window, activatedMessage, 0, 0);
         if (lastFocus_ && IsChild(window, lastFocus_)) {
             SetFocus(lastFocus_);
             return 0;

@@ -17,6 +17,37 @@ struct GdiDeleter {
 };
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
 using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiDeleter>;
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiDeleter>;
+
+struct MenuDeleter {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+
+// A device context made with CreateCompatibleDC.
+struct DcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
+// The screen's device context, from GetDC(nullptr).
+struct ScreenDcReleaser {
+    void operator()(HDC dc) const { ReleaseDC(nullptr, dc); }
+};
+using ScreenDc = std::unique_ptr<std::remove_pointer_t<HDC>, ScreenDcReleaser>;
+
+// An object selected into a device context while this lives; the earlier one comes back after.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), earlier_(SelectObject(dc, object)) {}
+    ~Selection() { SelectObject(dc_, earlier_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ earlier_;
+};
 
 struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
@@ -34,6 +65,13 @@ struct HandleDeleter {
     }
 };
 using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
+
+struct FindDeleter {
+    void operator()(HANDLE find) const {
+        if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    }
+};
+using UniqueFind = std::unique_ptr<void, FindDeleter>;
 
 struct IdListDeleter {
     void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }

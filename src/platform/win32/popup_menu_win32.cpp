@@ -9,16 +9,12 @@
 #include <utility>
 
 #include "platform/win32/callback_guard.h"
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {
 namespace {
-
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 
 // A file's small icon, read the first time its item is drawn.
 struct ItemIcon {

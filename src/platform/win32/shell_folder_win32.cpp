@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 
+#include "core/windows_names.h"
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/owners.h"
 #include "platform/win32/wide.h"
 
@@ -20,15 +22,6 @@ using Microsoft::WRL::ComPtr;
 
 // How long a look at a target may take before its drive counts as not answering.
 constexpr DWORD patienceMs = 1500;
-
-struct FindCloser {
-    void operator()(HANDLE find) const { FindClose(find); }
-};
-using UniqueFind = std::unique_ptr<void, FindCloser>;
-
-void check(HRESULT result, const std::string& what) {
-    if (FAILED(result)) throw errorFrom(static_cast<DWORD>(result), what);
-}
 
 // The folder as the shell sees it, which names its items far sooner than a look at each whole path.
 ComPtr<IShellFolder> shellFolderOf(const std::string& folder) {
@@ -160,7 +153,7 @@ void Win32ShellFolder::setHidden(const std::string& path, bool hidden) {
 }
 
 void Win32ShellFolder::rename(const std::string& path, const std::string& newName) {
-    const std::string target = path.substr(0, path.rfind('\\') + 1) + newName;
+    const std::string target = path.substr(0, path.size() - lastPathPart(path).size()) + newName;
     if (!MoveFileExW(widen(path).c_str(), widen(target).c_str(), 0)) throw lastError("名前の変更 " + path);
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/owners.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/wide.h"

@@ -3,14 +3,11 @@
 #include <shlobj.h>
 #include <wrl/client.h>
 
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {
 namespace {
-
-void check(HRESULT result, const std::string& what) {
-    if (FAILED(result)) throw errorFrom(static_cast<DWORD>(result), what);
-}
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "platform/win32/window_class_win32.h"
 
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/resources/resource.h"
 #include "platform/win32/wide.h"
 

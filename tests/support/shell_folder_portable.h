@@ -2,7 +2,7 @@
 #include <set>
 #include <string>
 
-#include "platform/portable/file_system_portable.h"
+#include "support/file_system_portable.h"
 #include "platform/shell_folder.h"
 
 namespace parcelo {
@@ -30,7 +30,7 @@ public:
     bool dropOn(const std::string& item, const std::vector<std::string>& paths) override;
 
     std::set<char> slowDrives;      // drives on the network: looked at after the list is shown
-    std::set<char> silentDrives;    // drives that do not answer
+    std::set<std::string> silentRoots;  // drives ("E:") and shares ("\\\\server\\share") that do not answer
     std::string recycleBin;         // where recycled items go
     bool refuseToRecycle = false;   // the user calls the shell's confirmation off
     int reaches = 0;                // how often a target was looked at

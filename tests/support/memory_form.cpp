@@ -1,4 +1,4 @@
-#include "platform/portable/memory_form.h"
+#include "support/memory_form.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -24,11 +24,6 @@ void MemoryControl::setChecked(bool checked) {
                                   [&](std::string_view other) { form_.memoryControl(other).checked_ = false; });
     checked_ = checked;
     if (click) events_.onEvent(design_.name, Event::Click);
-}
-
-// Picking the drive already shown is no change, as in the list on the screen.
-void MemoryControl::choose(const std::string& drive) {
-    if (driveOf(drive) != drive_) setDrive(drive);
 }
 
 void MemoryControl::setDrive(const std::string& text) {

@@ -1,4 +1,4 @@
-#include "platform/portable/scripted_folder_browser.h"
+#include "support/scripted_folder_browser.h"
 
 namespace parcelo {
 namespace {
@@ -40,7 +40,6 @@ std::string ScriptedFolderBrowser::pathFromList(const ItemIdList& item) {
 }
 
 std::unique_ptr<ItemIdList> ScriptedFolderBrowser::listFromPath(const std::string& path) {
-    if (unknownPaths.count(path)) return nullptr;
     return makeList(path);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/portable/shell_folder_portable.h"
+#include "support/shell_folder_portable.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,6 @@
 #include <map>
 
 #include "platform/platform_error.h"
-#include "platform/portable/lnk_reader.h"
 
 namespace parcelo {
 namespace {
@@ -84,7 +83,15 @@ std::optional<FileIdentity> PortableShellFolder::identity(const std::string& pat
     return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
-LinkTarget PortableShellFolder::readLink(const std::string& file) { return readShellLinkBytes(files_.readFile(file)); }
+// Reads what the portable shortcut writer recorded; anything else is not a shortcut.
+LinkTarget PortableShellFolder::readLink(const std::string& file) {
+    const std::string bytes = files_.readFile(file);
+    const size_t target = bytes.find('\n') + 1, arguments = bytes.find('\n', target) + 1;
+    const size_t end = bytes.find('\n', arguments);
+    if (!bytes.starts_with("shortcut\n") || end == std::string::npos)
+        throw PlatformError(error_code::invalidName, "ショートカットとして読めないファイルです: " + file);
+    return {bytes.substr(target, arguments - target - 1), bytes.substr(arguments, end - arguments)};
+}
 
 bool PortableShellFolder::slowToReach(const std::string& path) {
     return path.starts_with("\\\\") || slowDrives.contains(driveOf(path));
@@ -92,7 +99,8 @@ bool PortableShellFolder::slowToReach(const std::string& path) {
 
 Reach PortableShellFolder::reach(const std::string& path) {
     ++reaches;
-    if (silentDrives.contains(driveOf(path))) return Reach::NoAnswer;
+    for (const std::string& root : silentRoots)
+        if (path.starts_with(root)) return Reach::NoAnswer;
     return files_.attributes(path).exists ? Reach::Present : Reach::Missing;
 }
 

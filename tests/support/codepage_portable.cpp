@@ -1,4 +1,4 @@
-#include "platform/portable/codepage_portable.h"
+#include "support/codepage_portable.h"
 
 #include <iconv.h>
 

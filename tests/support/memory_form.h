@@ -58,9 +58,6 @@ public:
         events_.onEvent(design_.name, Event::Change);
     }
 
-    // A drive picked by the user in the list; one that cannot be read is refused, as on the screen,
-    // where the refusal is reported and the list goes back to its drive.
-    void choose(const std::string& drive);
     ControlKind kind() const { return design_.kind; }
 
 private:

@@ -10,14 +10,14 @@
 #include "core/program_values.h"
 #include "mainwindow/frmMain.h"
 #include "platform/platform.h"
-#include "platform/portable/codepage_portable.h"
-#include "platform/portable/file_system_portable.h"
-#include "platform/portable/memory_form.h"
-#include "platform/portable/scripted_folder_browser.h"
-#include "platform/portable/scripted_user.h"
-#include "platform/portable/shell_folder_portable.h"
-#include "platform/portable/shell_portable.h"
-#include "platform/portable/shortcut_writer_portable.h"
+#include "support/codepage_portable.h"
+#include "support/file_system_portable.h"
+#include "support/memory_form.h"
+#include "support/scripted_folder_browser.h"
+#include "support/scripted_user.h"
+#include "support/shell_folder_portable.h"
+#include "support/shell_portable.h"
+#include "support/shortcut_writer_portable.h"
 
 namespace parcelo {
 

@@ -1,4 +1,4 @@
-#include "portable_machine.h"
+#include "support/portable_machine.h"
 
 #include <algorithm>
 #include <fstream>
@@ -27,7 +27,7 @@ PortableMachine::PortableMachine()
       files({{'C', root / "C"}, {'D', root / "D"}}),
       shell(profile, programFolder),
       ui(faults),
-      shortcuts(faults, codepage),
+      shortcuts(faults),
       folders(files),
       platform{faults, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
     makeFolder(programFolder);

@@ -3,7 +3,6 @@
 #include <deque>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -41,10 +40,7 @@ public:
 
     // Items to pick, in order; nothing or none left: the user cancels.
     std::deque<std::optional<PickedItem>> picks;
-    // Paths that listFromPath cannot turn into a list.
-    std::set<std::string> unknownPaths;
     std::vector<BrowseCall> calls;
-    int liveLists() const { return static_cast<int>(lists_.size()); }
 
 private:
     std::unique_ptr<ItemIdList> makeList(const std::string& path);

@@ -1,4 +1,4 @@
-#include "platform/portable/scripted_user.h"
+#include "support/scripted_user.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "platform/portable/file_system_portable.h"
+#include "support/file_system_portable.h"
 
 #include <cctype>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "platform/portable/shell_portable.h"
+#include "support/shell_portable.h"
 
 #include "core/version_info.h"
 #include "platform/platform_error.h"
