@@ -307,13 +307,13 @@ int wmain(int argc, wchar_t** argv) {
     fillWithShortcuts(loop, shortcut, 50);
     fillWithShortcuts(wide, shortcut, 2000);
     fillWithShortcuts(sendTo, shortcut, 300);
-    popupShown(parcelo.path, tree, sent), entriesListed(parcelo, 300);
+    popupShown(parcelo.path, {L"/menu", tree, sent}), entriesListed(parcelo, 300);
     std::vector<double> base, treePopups, loopPopups, widePopups, entries;
     for (int i = 0; i < rounds; ++i) {
         base.push_back(minimalWindowShown(minimal));
-        treePopups.push_back(popupShown(parcelo.path, tree, sent));
-        loopPopups.push_back(popupShown(parcelo.path, loop, sent));
-        widePopups.push_back(popupShown(parcelo.path, wide, sent));
+        treePopups.push_back(popupShown(parcelo.path, {L"/menu", tree, sent}));
+        loopPopups.push_back(popupShown(parcelo.path, {L"/menu", loop, sent}));
+        widePopups.push_back(popupShown(parcelo.path, {L"/menu", wide, sent}));
         entries.push_back(entriesListed(parcelo, 300));
     }
 

@@ -34,7 +34,7 @@ ComPtr<IShellFolder> shellFolderOf(const std::string& folder) {
 }
 
 // The item's name as Explorer shows it in its folder: a shortcut without ".lnk", a localised name.
-std::wstring displayName(IShellFolder* folder, const std::wstring& name) {
+std::wstring nameInFolder(IShellFolder* folder, const std::wstring& name) {
     ITEMIDLIST* child = nullptr;
     if (!folder || FAILED(folder->ParseDisplayName(nullptr, nullptr, const_cast<wchar_t*>(name.c_str()), nullptr,
                                                    &child, nullptr)))
@@ -66,7 +66,7 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
         item.path = folder + "\\" + narrow(name);
         item.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         item.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-        const std::wstring shown = displayName(shellFolder.Get(), name);
+        const std::wstring shown = nameInFolder(shellFolder.Get(), name);
         item.displayName = narrow(shown);
         // The kind goes by the extension alone, and a folder's apart from a file's: asked once for each.
         const std::wstring kindKey = (item.directory ? L"\\" : L"") + std::wstring(PathFindExtensionW(name.c_str()));
