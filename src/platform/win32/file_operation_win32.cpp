@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/errors_win32.h"
 #include "platform/win32/wide.h"
 
 namespace parcelo::win32 {
