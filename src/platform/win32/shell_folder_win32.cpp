@@ -66,7 +66,7 @@ std::vector<FolderItem> Win32ShellFolder::items(const std::string& folder) {
         item.path = folder + "\\" + narrow(name);
         item.directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         item.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-        const std::wstring shown = displayName(shellFolder.Get(), name);
+        const std::wstring shown = win32::displayName(shellFolder.Get(), name);
         item.displayName = narrow(shown);
         // The kind goes by the extension alone, and a folder's apart from a file's: asked once for each.
         const std::wstring kindKey = (item.directory ? L"\\" : L"") + std::wstring(PathFindExtensionW(name.c_str()));
