@@ -339,13 +339,10 @@ private:
 // Drags the file onto the middle of the control: the data the shell offers for it, as Explorer drags it.
 DWORD dropFile(HWND control, const std::wstring& path) {
     OleInitialize(nullptr);
-    PIDLIST_ABSOLUTE item = nullptr;
-    ComPtr<IShellFolder> folder;
-    PCUITEMID_CHILD child = nullptr;
+    ComPtr<IShellItem> item;
     ComPtr<IDataObject> data;
-    if (FAILED(SHParseDisplayName(path.c_str(), nullptr, &item, 0, nullptr)) ||
-        FAILED(SHBindToParent(item, IID_PPV_ARGS(&folder), &child)) ||
-        FAILED(folder->GetUIObjectOf(nullptr, 1, &child, IID_IDataObject, nullptr, &data)))
+    if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&item))) ||
+        FAILED(item->BindToHandler(nullptr, BHID_DataObject, IID_PPV_ARGS(&data))))
         throw Failure{L"the shell offers no data for " + path};
     RECT r;
     GetWindowRect(control, &r);
@@ -353,25 +350,25 @@ DWORD dropFile(HWND control, const std::wstring& path) {
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
-    CoTaskMemFree(item);
     return source.effects();
+}
+
+BOOL CALLBACK printWindow(HWND window, LPARAM) {
+    printFields(className(window), windowText(window), IsWindowVisible(window) ? L"visible" : L"hidden");
+    return TRUE;
 }
 
 // The commands that need no window.
 bool runSystemCommand(const Args& args) {
     const std::wstring& command = args.at(0);
     if (command == L"windows") {
-        const auto print = [](HWND window, LPARAM) -> BOOL {
-            printFields(className(window), windowText(window), IsWindowVisible(window) ? L"visible" : L"hidden");
-            return TRUE;
-        };
         EnumWindows(
-            [](HWND window, LPARAM print) -> BOOL {
-                reinterpret_cast<WNDENUMPROC>(print)(window, 0);
-                EnumChildWindows(window, reinterpret_cast<WNDENUMPROC>(print), 0);
+            [](HWND window, LPARAM) -> BOOL {
+                printWindow(window, 0);
+                EnumChildWindows(window, printWindow, 0);  // every descendant
                 return TRUE;
             },
-            reinterpret_cast<LPARAM>(static_cast<WNDENUMPROC>(print)));
+            0);
     } else if (command == L"hidden") {
         const DWORD attributes = GetFileAttributesW(args.at(1).c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure{L"no file " + args.at(1)};

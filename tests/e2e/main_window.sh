@@ -46,7 +46,6 @@ drv press frmMain.mnuDi
 drv controls "$browse" 参照 >/dev/null
 drv press "$browse" キャンセル
 drv wait-gone "$browse"
-drv controls Parcelo 'ﾌｫﾙﾀﾞを開く' >/dev/null
 expect_no_window "#32770"
 
 drv press frmMain.cmdFopen
