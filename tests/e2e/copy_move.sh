@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Parcelo's own two Send To entries: the ツール command writes them; "/copyto PATH..." shows a menu of
 # destinations at the pointer, and a folder picked in the browse dialog gets the items through the shell and
-# then heads the menu of "/moveto PATH...", whose move leaves no source behind. Esc changes nothing.
+# then heads the menu of "/moveto PATH...", whose move leaves no source behind. The browse dialog opens at
+# the latest destination; cancelled, it changes nothing, and nor does Esc in the menu.
 . "$(dirname "$0")/lib.sh"
 
 sent="$win_work\\元 の 項目"
@@ -51,7 +52,6 @@ wait_parcelo_exit
 launch_parcelo /copyto "$sent\\写真 1.txt"
 wait_until "the copy menu" prints "$copy_menu" drv entries "#32768"
 drv keys "#32768" DOWN DOWN DOWN RETURN
-# The browse dialog opens at the latest destination; cancelled, it too changes nothing.
 drv controls "$browse" コピー先のフォルダーを選んでください。 >/dev/null
 wait_until "the folder selected as the dialog opens" prints '送り 先' drv entries "$browse" SysTreeView32
 drv press "$browse" キャンセル

@@ -19,7 +19,7 @@
 //   wait-gone WINDOW                 until no such window shows
 //   press WINDOW CONTROL|MENU-ITEM   a click on a button, or a menu item chosen
 //   set-text WINDOW CONTROL TEXT     the box's text replaced, as typing leaves it
-//   keys WINDOW [CONTROL] KEY...     DOWN, UP, RIGHT, HOME, SPACE, RETURN, ESCAPE, DELETE or F2, pressed in the control or
+//   keys WINDOW [CONTROL] KEY...     DOWN, UP, RIGHT, HOME, SPACE, RETURN, ESCAPE or DELETE, pressed in the control or
 //                                    else the window (a list view: HOME, DOWN select a row, SPACE ticks it)
 //   double-click WINDOW LIST ENTRY   on a list box's entry
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
@@ -27,12 +27,13 @@
 //                                    whether the pointer showed a link on the way
 //   move WINDOW LEFT TOP WIDTH HEIGHT  the frame left there by the user; prints where the program keeps it
 //   minimize WINDOW, close WINDOW    the title bar's buttons (close, when minimized: from the taskbar)
-//   special-folder CSIDL, hidden PATH (1 or 0), make-link PATH TARGET [ARGUMENTS]: no window needed
+//   hidden PATH (1 or 0), make-link PATH TARGET [ARGUMENTS]: no window needed
 #include <windows.h>
 #include <shlobj.h>
 #include <wrl/client.h>
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,18 +100,6 @@ std::wstring windowText(HWND window) {
     SendMessageTimeoutW(window, WM_GETTEXT, text.size(), LPARAM(text.data()), SMTO_ABORTIFHUNG, 5000, &copied);
     text.resize(copied);
     return text;
-}
-
-// Tabs and line breaks inside a text would break the tab-separated lines.
-std::wstring escaped(std::wstring_view text) {
-    std::wstring result;
-    for (wchar_t c : text) {
-        if (c == L'\t') result += L"\\t";
-        else if (c == L'\n') result += L"\\n";
-        else if (c == L'\r') result += L"\\r";
-        else result += c;
-    }
-    return result;
 }
 
 std::wstring wide(std::string_view utf8) {
@@ -265,7 +254,7 @@ void listChildren(HWND parent, const std::wstring& parentLabel, const FormDesign
         std::wstring label = std::to_wstring(id);
         for (const NamedId& named : design ? namedIds(*design) : std::vector<NamedId>{})
             if (named.isControl && named.id == id && named.container == parentLabel) label = named.name;
-        printFields(label, kind, escaped(windowText(child)), twipsFields(r, dpi), parentLabel, flags);
+        printFields(label, kind, windowText(child), twipsFields(r, dpi), parentLabel, flags);
         listChildren(child, label, design, dpi);
     }
 }
@@ -299,8 +288,7 @@ std::wstring probe(HWND window, const std::wstring& request) {
 std::optional<WORD> keyCode(std::wstring_view name) {
     constexpr std::pair<std::wstring_view, WORD> keys[] = {
         {L"DOWN", VK_DOWN},     {L"UP", VK_UP},         {L"RIGHT", VK_RIGHT}, {L"HOME", VK_HOME},
-        {L"SPACE", VK_SPACE},   {L"RETURN", VK_RETURN}, {L"ESCAPE", VK_ESCAPE}, {L"DELETE", VK_DELETE},
-        {L"F2", VK_F2}};
+        {L"SPACE", VK_SPACE},   {L"RETURN", VK_RETURN}, {L"ESCAPE", VK_ESCAPE}, {L"DELETE", VK_DELETE}};
     for (const auto& [key, code] : keys)
         if (key == name) return code;
     return std::nullopt;
@@ -351,13 +339,10 @@ private:
 // Drags the file onto the middle of the control: the data the shell offers for it, as Explorer drags it.
 DWORD dropFile(HWND control, const std::wstring& path) {
     OleInitialize(nullptr);
-    PIDLIST_ABSOLUTE item = nullptr;
-    ComPtr<IShellFolder> folder;
-    PCUITEMID_CHILD child = nullptr;
+    ComPtr<IShellItem> item;
     ComPtr<IDataObject> data;
-    if (FAILED(SHParseDisplayName(path.c_str(), nullptr, &item, 0, nullptr)) ||
-        FAILED(SHBindToParent(item, IID_PPV_ARGS(&folder), &child)) ||
-        FAILED(folder->GetUIObjectOf(nullptr, 1, &child, IID_IDataObject, nullptr, &data)))
+    if (FAILED(SHCreateItemFromParsingName(path.c_str(), nullptr, IID_PPV_ARGS(&item))) ||
+        FAILED(item->BindToHandler(nullptr, BHID_DataObject, IID_PPV_ARGS(&data))))
         throw Failure{L"the shell offers no data for " + path};
     RECT r;
     GetWindowRect(control, &r);
@@ -365,43 +350,31 @@ DWORD dropFile(HWND control, const std::wstring& path) {
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
-    CoTaskMemFree(item);
     return source.effects();
 }
 
-void need(const Args& args, size_t count) {
-    if (args.size() < count) throw Failure{L"too few arguments for " + (args.empty() ? L"a command" : args[0]) + L" (see driver.cpp)"};
+BOOL CALLBACK printWindow(HWND window, LPARAM) {
+    printFields(className(window), windowText(window), IsWindowVisible(window) ? L"visible" : L"hidden");
+    return TRUE;
 }
 
 // The commands that need no window.
 bool runSystemCommand(const Args& args) {
-    const std::wstring& command = args[0];
+    const std::wstring& command = args.at(0);
     if (command == L"windows") {
-        const auto print = [](HWND window, LPARAM) -> BOOL {
-            printFields(className(window), escaped(windowText(window)), IsWindowVisible(window) ? L"visible" : L"hidden");
-            return TRUE;
-        };
         EnumWindows(
-            [](HWND window, LPARAM print) -> BOOL {
-                reinterpret_cast<WNDENUMPROC>(print)(window, 0);
-                EnumChildWindows(window, reinterpret_cast<WNDENUMPROC>(print), 0);
+            [](HWND window, LPARAM) -> BOOL {
+                printWindow(window, 0);
+                EnumChildWindows(window, printWindow, 0);  // every descendant
                 return TRUE;
             },
-            reinterpret_cast<LPARAM>(static_cast<WNDENUMPROC>(print)));
-    } else if (command == L"special-folder") {
-        need(args, 2);
-        wchar_t path[MAX_PATH] = {};
-        if (FAILED(SHGetFolderPathW(nullptr, int(number(args[1])), nullptr, SHGFP_TYPE_CURRENT, path)))
-            throw Failure{L"no path for special folder " + args[1]};
-        printFields(std::wstring(path));
+            0);
     } else if (command == L"hidden") {
-        need(args, 2);
-        const DWORD attributes = GetFileAttributesW(args[1].c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure{L"no file " + args[1]};
+        const DWORD attributes = GetFileAttributesW(args.at(1).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure{L"no file " + args.at(1)};
         printFields(std::wstring(attributes & FILE_ATTRIBUTE_HIDDEN ? L"1" : L"0"));
     } else if (command == L"make-link") {
-        need(args, 3);
-        makeLink(args[1], args[2], args.size() > 3 ? args[3] : L"");
+        makeLink(args.at(1), args.at(2), args.size() > 3 ? args[3] : L"");
     } else {
         return false;
     }
@@ -409,15 +382,14 @@ bool runSystemCommand(const Args& args) {
 }
 
 void runWindowCommand(const Args& args) {
-    const std::wstring& command = args[0];
-    need(args, 2);
+    const std::wstring& command = args.at(0);
     if (command == L"wait-gone") {
-        if (!poll([&] { return !findWindow(args[1], {}); })) throw Failure{L"window \"" + args[1] + L"\" still there"};
+        if (!poll([&] { return !findWindow(args.at(1), {}); })) throw Failure{L"window \"" + args.at(1) + L"\" still there"};
         return;
     }
-    const HWND window = requireWindow(args[1], command == L"controls" && args.size() > 2 ? args[2] : L"");
+    const HWND window = requireWindow(args.at(1), command == L"controls" && args.size() > 2 ? args[2] : L"");
     const UINT dpi = GetDpiForWindow(window);
-    const auto pixels = [&](size_t i) { return MulDiv(int(number(args[i])), int(dpi), 1440); };
+    const auto pixels = [&](size_t i) { return MulDiv(int(number(args.at(i))), int(dpi), 1440); };
     DWORD_PTR ignored = 0;
     if (command == L"window") {
         RECT frame, client;
@@ -429,26 +401,23 @@ void runWindowCommand(const Args& args) {
         printFields(twipsFields(frame, dpi), twipsFields({origin.x, origin.y, origin.x + client.right, origin.y + client.bottom}, dpi),
                     std::to_wstring(dpi), state);
     } else if (command == L"controls") {
-        const FormDesign* design = designNamed(args[1]);
-        listChildren(window, design ? args[1] : L"0", design, dpi);
+        const FormDesign* design = designNamed(args.at(1));
+        listChildren(window, design ? args.at(1) : L"0", design, dpi);
     } else if (command == L"entries") {
         write(STD_OUTPUT_HANDLE, probe(args.size() > 2 ? requireChild(window, args[2]) : window, L""));
     } else if (command == L"press") {
         // Posted, for the press may open a modal box, which would keep a sent message from returning.
-        need(args, 3);
-        const std::optional<NamedId> named = designOf(args[2]) ? std::optional(requireNamed(args[2])) : std::nullopt;
+        const std::optional<NamedId> named = designOf(args.at(2)) ? std::optional(requireNamed(args.at(2))) : std::nullopt;
         if (named && !named->isControl) PostMessageW(window, WM_COMMAND, WPARAM(named->id), 0);
-        else PostMessageW(requireChild(window, args[2]), BM_CLICK, 0, 0);
+        else PostMessageW(requireChild(window, args.at(2)), BM_CLICK, 0, 0);
     } else if (command == L"set-text") {
-        need(args, 4);
-        const HWND control = requireChild(window, args[2]);
+        const HWND control = requireChild(window, args.at(2));
         const HWND edit = className(control) == L"Edit" ? control : findChild(control, L"Edit");
-        if (edit) SendMessageTimeoutW(edit, WM_SETTEXT, 0, LPARAM(args[3].c_str()), SMTO_ABORTIFHUNG, timeoutMs, &ignored);
-        if (!edit || windowText(edit) != args[3]) throw Failure{L"control " + args[2] + L" did not take the text"};
+        if (edit) SendMessageTimeoutW(edit, WM_SETTEXT, 0, LPARAM(args.at(3).c_str()), SMTO_ABORTIFHUNG, timeoutMs, &ignored);
+        if (!edit || windowText(edit) != args.at(3)) throw Failure{L"control " + args.at(2) + L" did not take the text"};
     } else if (command == L"keys") {
-        need(args, 3);
-        const bool inControl = !keyCode(args[2]);
-        const HWND target = inControl ? requireChild(window, args[2]) : window;
+        const bool inControl = !keyCode(args.at(2));
+        const HWND target = inControl ? requireChild(window, args.at(2)) : window;
         for (size_t i = inControl ? 3 : 2; i < args.size(); ++i) {
             const std::optional<WORD> key = keyCode(args[i]);
             if (!key) throw Failure{L"no key " + args[i]};
@@ -456,10 +425,9 @@ void runWindowCommand(const Args& args) {
             PostMessageW(target, WM_KEYUP, *key, 0xC0000001);
         }
     } else if (command == L"double-click") {
-        need(args, 4);
-        const HWND list = requireChild(window, args[2]);
-        const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(args[3].c_str()));
-        if (index == LB_ERR) throw Failure{L"no entry \"" + args[3] + L"\" in " + args[2]};
+        const HWND list = requireChild(window, args.at(2));
+        const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(args.at(3).c_str()));
+        if (index == LB_ERR) throw Failure{L"no entry \"" + args.at(3) + L"\" in " + args.at(2)};
         SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
         RECT item{};
         SendMessageW(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&item));
@@ -468,18 +436,15 @@ void runWindowCommand(const Args& args) {
             PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     } else if (command == L"select-folder") {
         // The dialog fills its tree after it shows, and selects nothing before.
-        need(args, 3);
         const auto selected = poll([&]() -> std::optional<std::wstring> {
-            std::wstring name = probe(window, args[2]);
+            std::wstring name = probe(window, args.at(2));
             return name.empty() ? std::nullopt : std::optional(name);
         });
-        if (!selected) throw Failure{L"the dialog selects nothing for " + args[2]};
+        if (!selected) throw Failure{L"the dialog selects nothing for " + args.at(2)};
         printFields(*selected);
     } else if (command == L"drop") {
-        need(args, 4);
-        printFields(std::wstring(dropFile(requireChild(window, args[2]), args[3]) & DROPEFFECT_LINK ? L"link" : L"no link"));
+        printFields(std::wstring(dropFile(requireChild(window, args.at(2)), args.at(3)) & DROPEFFECT_LINK ? L"link" : L"no link"));
     } else if (command == L"move") {
-        need(args, 6);
         SetWindowPos(window, nullptr, pixels(2), pixels(3), pixels(4), pixels(5), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &ignored);
         RECT r;
@@ -487,7 +452,7 @@ void runWindowCommand(const Args& args) {
         printFields(twipsFields(r, dpi));
     } else if (command == L"minimize") {
         PostMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        if (!poll([&] { return IsIconic(window) != FALSE; })) throw Failure{L"window \"" + args[1] + L"\" did not minimize"};
+        if (!poll([&] { return IsIconic(window) != FALSE; })) throw Failure{L"window \"" + args.at(1) + L"\" did not minimize"};
     } else if (command == L"close") {
         if (IsIconic(window)) PostMessageW(window, WM_CLOSE, 0, 0);
         else PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -514,7 +479,6 @@ int wmain(int argc, wchar_t** argv) {
             joinDesktop(args[1]);
             args.erase(args.begin(), args.begin() + 2);
         }
-        need(args, 1);
         // "press frmOpt.cmdOK" is "press frmOpt frmOpt.cmdOK".
         if (const FormDesign* design = args.size() > 1 ? designOf(args[1]) : nullptr)
             args.insert(args.begin() + 1, wide(design->name));
@@ -522,6 +486,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     } catch (const Failure& failure) {
         write(STD_ERROR_HANDLE, L"parcelo_driver: " + failure.message + L"\n");
-        return 1;
+    } catch (const std::out_of_range&) {
+        write(STD_ERROR_HANDLE, L"parcelo_driver: too few arguments (see driver.cpp)\n");
     }
+    return 1;
 }

@@ -76,10 +76,8 @@ expect_data_ini() {
   cmp -s <(data_ini_bytes "$1") "$data_ini" || fail "Data.ini differs: expected '$1', found $(od -An -c "$data_ini")"
 }
 
-# The outer rectangle as Data.ini stores it: width,height,top,left.
-placement_fields() { drv window frmMain | awk '{ print $3 "," $4 "," $2 "," $1 }'; }
-
-send_to_folder() { ask special-folder 9; }
+# The user's Send To folder, where the shell keeps it: in the application data folder.
+send_to_folder() { echo "$("$wine_run" cmd /c 'echo %APPDATA%' | tr -d '\r')\\Microsoft\\Windows\\SendTo"; }
 empty_send_to() { rm -rf "$(host_path "$(send_to_folder)")"/*; }
 
 # The host's name for a path on drive C: of the prefix.

@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# The main window and every dialog it opens, in two launches.
+# The main window and every dialog it opens, in one launch.
 # First start, no Data.ini: the window opens with the size, place, controls and menu bar of its design.
-# Dragged lower than 3000 twips or narrower than the button strip, it snaps back to the minimum, its controls
-# laid out for the size it ends at. Nothing is written before it closes; closed by its close box, it stores
-# the Send To folder and its placement.
 . "$(dirname "$0")/lib.sh"
 
 send_to=$(send_to_folder)
@@ -23,14 +20,6 @@ expect_layout
 drv entries frmMain >"$log/menu.tsv"
 grep -v '^#' "$e2e_dir/expected/main_window_menu.tsv" | diff -u - "$log/menu.tsv" >&2 ||
   fail "the menu bar differs from the design (- design, + window)"
-expect_equal "after dragging to 2500 high" $'1500\t1500\t9000\t3000' "$(drv move frmMain 1500 1500 9000 2500)"
-read -r _ _ width _ <<<"$(drv move frmMain 1500 1500 6000 6000)"
-expect_equal "width after dragging to 6000 wide" 7335 "$width"
-expect_layout
-placement=$(placement_fields)
-[[ ! -e $data_ini ]] || fail "Data.ini written before the window was closed"
-close_parcelo
-expect_data_ini "\"$send_to\",\"\",$placement,0,0"
 
 # "作成(&C)" with no file chosen opens the file dialog; the file chosen there is the path the name prompt
 # asks about; declined, the name is asked for once more, and cancelled there the main window has the input
@@ -42,7 +31,6 @@ folder='C:\写真\夏 2024'
 make_program "$program"
 mkdir -p "$(host_path "$folder")"
 browse=フォルダーの参照  # the shell's own caption for the dialog
-start_parcelo
 drv press frmMain.cmdCr
 drv controls 開く 'exeﾌｧｲﾙ(*.exe,*.com)' >/dev/null
 drv set-text 開く open.fileName "$program"
@@ -58,7 +46,6 @@ drv press frmMain.mnuDi
 drv controls "$browse" 参照 >/dev/null
 drv press "$browse" キャンセル
 drv wait-gone "$browse"
-drv controls Parcelo 'ﾌｫﾙﾀﾞを開く' >/dev/null
 expect_no_window "#32770"
 
 drv press frmMain.cmdFopen
@@ -123,18 +110,18 @@ drv press Parcelo OK
 wait_until "the submenu undone: no shortcut, the folder shown" prints "$rows" drv entries frmItems.lvwItems
 
 # The standard entries: Cancel writes nothing, OK makes them and lists them at once, a second press finds none.
-no_box() { ! drv windows | grep -q $'^#32770\tParcelo\tvisible$'; }
 question=$'次の既定の項目を作成します。\n\n圧縮 (zip 形式) フォルダー\nデスクトップ (ショートカットを作成)\nドキュメント\nメール受信者'
+no_box() { ! drv windows | grep -q $'^#32770\tParcelo\tvisible$'; }
 before=$(ls -A "$(host_path "$send_to")")
 for answer in キャンセル OK; do
   drv press frmItems.cmdStd
   drv controls Parcelo "$question" >/dev/null
   drv press Parcelo $answer
   wait_until "the question closed" no_box
-  [[ $answer == OK || $(ls -A "$(host_path "$send_to")") == "$before" ]] ||
-    fail "Cancel wrote: $(ls -A "$(host_path "$send_to")")"
+  [[ $answer == OK || $(ls -A "$(host_path "$send_to")") == "$before" ]] || fail "Cancel wrote: $(ls -A "$(host_path "$send_to")")"
 done
-# Wine has neither the entries' handlers nor desktop.ini's names: it shows the files' own names and kinds.
+# Wine has neither the entries' handlers nor desktop.ini's names: it shows the files' own names, and for a
+# kind it does not know, the extension and "file".
 standard=$(for file in 'Compressed (zipped) Folder.ZFSendToTarget' 'Desktop (create shortcut).DeskLink' \
   Documents.mydocs 'Mail Recipient.MAPIMail'; do printf '%s\t.%s file\t\ton\n' "$file" "${file##*.}"; done)
 wait_until "the standard entries listed" prints "$standard"$'\n'"$rows" drv entries frmItems.lvwItems
@@ -160,8 +147,7 @@ expect_shortcut ドロップ "$program"
 # The options dialog from the button: its controls as designed, then a user folder typed and confirmed; the
 # main window moves there. From the menu it opens again as it was left, and Cancel drops what was typed
 # since. "ﾊﾞｰｼﾞｮﾝ情報&V" shows the About box as designed, with the version and copyright of the program's
-# version record and the two addresses, which the Tab key never reaches; OK closes it. Closed by "終了(&Q)",
-# the program stores the folder confirmed.
+# version record and the two addresses, which the Tab key never reaches; OK closes it.
 mkdir -p "$work/私の送る先"
 folder="$win_work\\私の送る先"
 drv press frmMain.cmdOpt
@@ -198,7 +184,14 @@ screenshot about_box.png frmAbout
 drv press frmAbout.cmdOK
 drv wait-gone frmAbout
 
-placement=$(placement_fields)
+# Dragged lower than 3000 twips or narrower than the button strip, the window snaps back to the minimum.
+# Nothing is written before it closes; closed by "終了(&Q)", it stores the folder confirmed and its placement,
+# the outer rectangle as width,height,top,left.
+expect_equal "after dragging to 2500 high" $'1500\t1500\t9000\t3000' "$(drv move frmMain 1500 1500 9000 2500)"
+read -r _ _ width _ <<<"$(drv move frmMain 1500 1500 6000 6000)"
+expect_equal "width after dragging to 6000 wide" 7335 "$width"
+placement=$(drv window frmMain | awk '{ print $3 "," $4 "," $2 "," $1 }')
+[[ ! -e $data_ini ]] || fail "Data.ini written before the window was closed"
 drv press frmMain.cmdEx
 wait_parcelo_exit
 expect_data_ini "\"$folder\",\"$folder\",$placement,0,0"
