@@ -38,13 +38,22 @@ ask make-link "$loop\\1 下\\奥\\記録.lnk" "$recorder" '/tag "a b"' >/dev/nul
 for i in $(seq -w 50); do cp "$(host_path "$menu\\記録.lnk")" "$(host_path "$loop\\項目 $i.lnk")"; done
 for link in '2 輪' '3 輪'; do ln -s "$(host_path "$loop")" "$(host_path "$loop\\$link")"; done
 launch_parcelo /menu "$loop" "$win_work\\a b.txt"
-wait_until "the looping folder's menu" prints "$(printf '1\t%s\tpopup\n' '1 下' '2 輪' '3 輪'
-  printf '1\t項目 %s\tcommand\n' $(seq -w 50))" drv popup
-drv keys DOWN DOWN RIGHT
+top=$(printf '1\t%s\tpopup\n' '1 下' '2 輪' '3 輪'; printf '1\t項目 %s\tcommand\n' $(seq -w 50))
+wait_until "the looping folder's menu" prints "$top" drv entries "#32768"
+# Keys go to the newest popup, so each call waits for the menu it opens or closes.
+drv keys "#32768" DOWN DOWN RIGHT
+wait_until "the link back, empty" prints $'1\t(空)\tcommand' drv entries "#32768"
 import -display "$DISPLAY" -window root "$build_dir/screenshots/cascade_menu_loop.png"
-drv keys ESCAPE UP RIGHT RIGHT
+drv keys "#32768" ESCAPE
+# A submenu once opened keeps its items.
+wait_until "the looping folder's menu again" prints "${top/$'2 輪\tpopup'/$'2 輪\tpopup\n2\t(空)\tcommand'}" \
+  drv entries "#32768"
+drv keys "#32768" UP RIGHT
+wait_until "the submenu of 1 下" prints $'1\t奥\tpopup' drv entries "#32768"
+drv keys "#32768" RIGHT
+wait_until "the submenu two levels down" prints $'1\t記録\tcommand' drv entries "#32768"
 import -display "$DISPLAY" -window root "$build_dir/screenshots/cascade_menu_deep.png"
-drv keys RETURN
+drv keys "#32768" RETURN
 wait_until "the record of the entry two submenus down" test -s "$recorded"
 expect_equal "arguments" "$(printf '%s\n' /tag 'a b' "$win_work\\a b.txt")" "$(iconv -f UTF-16LE -t UTF-8 "$recorded")"
 wait_parcelo_exit

@@ -136,7 +136,7 @@ for answer in キャンセル OK; do
 done
 # Wine has neither the entries' handlers nor desktop.ini's names: it shows the files' own names and kinds.
 standard=$(for file in 'Compressed (zipped) Folder.ZFSendToTarget' 'Desktop (create shortcut).DeskLink' \
-  Documents.mydocs 'Mail Recipient.MAPIMail'; do printf '%s\t%s file\t\ton\n' "$file" "${file##*.}"; done)
+  Documents.mydocs 'Mail Recipient.MAPIMail'; do printf '%s\t.%s file\t\ton\n' "$file" "${file##*.}"; done)
 wait_until "the standard entries listed" prints "$standard"$'\n'"$rows" drv entries frmItems.lvwItems
 expect_equal "hidden mark of desktop.ini" 1 "$(ask hidden "$send_to\\desktop.ini")"
 screenshot items_standard.png frmItems
