@@ -2,9 +2,8 @@
 
 #include "support/portable_machine.h"
 
-// The main window's commands that make something in Send To or in the target folder: a shortcut to a
-// file or to a folder, and a new folder. Each case looks at the whole machine afterwards: nothing lost,
-// nothing written but what the command makes.
+// The main window's commands that make a shortcut in Send To, to a file or to a folder. Each case looks
+// at the whole machine afterwards: nothing lost, nothing written but what the command makes.
 namespace parcelo {
 namespace {
 
@@ -27,7 +26,7 @@ using Arrange = std::function<void(test::PortableMachine&)>;
 struct Started : test::PortableMachine {
     Started() {
         makeFolder(folder);
-        for (const std::string& file : {app, folder + "\\b.com", folder + "\\hidden.exe", folder + "\\system.exe"})
+        for (const std::string& file : {app, folder + "\\hidden.exe", folder + "\\system.exe"})
             writeBytes(file, "MZ");
         files.mark(folder + "\\hidden.exe", true, false, false);
         files.mark(folder + "\\system.exe", false, true, false);
