@@ -111,7 +111,7 @@ TEST(OptionsDialog, OkMakesTheChosenFolderTheTargetOrSaysOnceThatItFails) {
     }
 }
 
-TEST(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolderAndCancelKeepsWhatWasTyped) {
+TEST(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolderCancelKeepsWhatWasTypedAndTheCloseBoxUnloads) {
     Session run("D:\\other", "");
     run.folderBrowser.picks = {PickedItem{"D:\\picked", "picked"}, std::nullopt};
     for (const std::string path : {"D:\\picked", "D:\\typed"}) {
@@ -120,10 +120,12 @@ TEST(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolderAndCancelKeepsWhatWa
             d.control(txtPath).setText("D:\\typed");
             d.click(cmdO);
             EXPECT_EQ(d.control(txtPath).text(), path);
-            d.click(cmdCan);
+            path == "D:\\picked" ? d.click(cmdCan) : d.unload();
         });
     }
     EXPECT_EQ(run.folderBrowser.calls, std::vector<BrowseCall>(2, {0, 0, "", "参照", 0, ""}));
+    EXPECT_EQ(run.dialog(), nullptr) << "unloaded by the close box";
+    EXPECT_EQ(run.shownWhenOpened(), "optSend ()") << "loaded afresh, nothing taken";
 }
 
 using enum ControlKind;
