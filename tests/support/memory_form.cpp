@@ -93,11 +93,6 @@ void MemoryForm::idle() {
     while (std::exchange(idleRequested_, false) && loaded_) events_.onEvent(formSource, Event::Idle);
 }
 
-void MemoryForm::drop(const std::vector<std::string>& paths) {
-    dropped_ = paths;
-    events_.onEvent(formSource, Event::Drop);
-}
-
 void MemoryForm::doubleClick(std::string_view name) {
     memoryControl(name);  // only a control of the window can be double-clicked
     events_.onEvent(name, Event::DblClick);

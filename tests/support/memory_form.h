@@ -106,10 +106,9 @@ public:
     // is selected.
     void click(std::string_view name);
     void doubleClick(std::string_view name);
-    void drop(const std::vector<std::string>& paths);
     // The user comes back to the window from another.
     void activate() { events_.onEvent(formSource, Event::Activate); }
-    std::vector<std::string> droppedPaths() const override { return dropped_; }
+    std::vector<std::string> droppedPaths() const override { return {}; }
     void requestIdle() override { idleRequested_ = true; }
     // What the message loop does once no input waits: the Idle events asked for, until no more are.
     void idle();
@@ -151,7 +150,6 @@ private:
     WindowState state_ = WindowState::Normal;
     TwipsRect restored_;
     bool restoresMaximized_ = false;
-    std::vector<std::string> dropped_;
     bool visible_ = false;
     bool loaded_ = true;
     bool ended_ = false;

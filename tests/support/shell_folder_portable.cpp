@@ -34,8 +34,8 @@ std::map<std::string, std::string> localizedNames(const std::string& desktopIni)
     return names;
 }
 
-char driveOf(const std::string& path) {
-    return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))) : 0;
+bool isUnder(const std::set<std::string>& roots, const std::string& path) {
+    return std::any_of(roots.begin(), roots.end(), [&](const std::string& root) { return path.starts_with(root); });
 }
 
 }  // namespace
@@ -94,13 +94,12 @@ LinkTarget PortableShellFolder::readLink(const std::string& file) {
 }
 
 bool PortableShellFolder::slowToReach(const std::string& path) {
-    return path.starts_with("\\\\") || slowDrives.contains(driveOf(path));
+    return path.starts_with("\\\\") || isUnder(slowRoots, path);
 }
 
 Reach PortableShellFolder::reach(const std::string& path) {
-    ++reaches;
-    for (const std::string& root : silentRoots)
-        if (path.starts_with(root)) return Reach::NoAnswer;
+    reached.push_back(path);
+    if (isUnder(silentRoots, path)) return Reach::NoAnswer;
     return files_.attributes(path).exists ? Reach::Present : Reach::Missing;
 }
 
@@ -128,14 +127,6 @@ bool PortableShellFolder::recycle(const std::vector<std::string>& paths) {
         fs::rename(files_.hostPath(path), files_.hostPath(recycleBin + path.substr(path.rfind('\\'))), error);
         if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
     }
-    return true;
-}
-
-bool PortableShellFolder::dropOn(const std::string& item, const std::vector<std::string>& paths) {
-    if (!dropTargets.contains(item)) return false;
-    std::string drop = item;
-    for (const std::string& path : paths) drop += "|" + path;
-    drops.push_back(drop);
     return true;
 }
 

@@ -26,18 +26,17 @@ public:
     bool recycle(const std::vector<std::string>& paths) override;
     // Records the item.
     void showProperties(const std::string& path) override { propertiesShown.push_back(path); }
-    // Records the drop on the items listed in dropTargets.
-    bool dropOn(const std::string& item, const std::vector<std::string>& paths) override;
+    // No item takes a drop here: an entry gets the paths through its shortcut.
+    bool dropOn(const std::string&, const std::vector<std::string>&) override { return false; }
 
-    std::set<char> slowDrives;      // drives on the network: looked at after the list is shown
-    std::set<std::string> silentRoots;  // drives ("E:") and shares ("\\\\server\\share") that do not answer
+    // Drives ("E:") and shares ("\\\\server\\share"): on the network, looked at after the list is shown,
+    // or not answering at all. Every share is on the network.
+    std::set<std::string> slowRoots, silentRoots;
     std::string recycleBin;         // where recycled items go
     bool refuseToRecycle = false;   // the user calls the shell's confirmation off
-    int reaches = 0;                // how often a target was looked at
+    std::vector<std::string> reached;    // the targets looked at, in order
     std::vector<std::string> listed;     // the folders whose items were read, in order
     std::set<std::string> unreadable;    // folders whose items cannot be read
-    std::set<std::string> dropTargets;   // items the shell gives a drop target
-    std::vector<std::string> drops;      // "item|path|path..." for each drop
     std::vector<std::string> propertiesShown;
 
 private:

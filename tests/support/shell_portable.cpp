@@ -26,9 +26,8 @@ void PortableShell::open(const std::string& target) {
     if (refuseToOpen) throw PlatformError(error_code::noAssociation, "関連付けられたプログラムがありません: " + target);
 }
 
-void PortableShell::run(const std::string& program, const std::string& arguments) {
+void PortableShell::run(const std::string& program, const std::string&) {
     if (refuseToRun) throw PlatformError(error_code::fileNotFound, "指定されたファイルが見つかりません。 " + program);
-    started.push_back(program + "|" + arguments);
 }
 
 std::string PortableShell::applicationDataFolder() { return profile_ + "\\AppData\\Roaming"; }

@@ -16,18 +16,16 @@ public:
     std::string executableFolder() override { return executableFolder_; }
     std::string executablePath() override { return executableFolder_ + "\\Parcelo.exe"; }
     std::string applicationDataFolder() override;
-    std::string commandLine() override { return commandLineText; }
+    std::string commandLine() override { return "Parcelo.exe"; }
     VersionRecord versionRecord() override { return version; }
     // Records the target; throws when refuseToOpen is set, as for a target with no program to open it.
     void open(const std::string& target) override;
-    // Records the program and its argument text; throws when refuseToRun is set.
+    // Throws when refuseToRun is set, as for a program that is not there.
     void run(const std::string& program, const std::string& arguments) override;
 
     std::map<int, std::string> specialFolders;
-    std::string commandLineText = "Parcelo.exe";
     VersionRecord version;  // the executable's record
     std::vector<std::string> opened;
-    std::vector<std::string> started;  // "program|arguments"
     bool refuseToOpen = false;
     bool refuseToRun = false;
 

@@ -47,16 +47,6 @@ TEST(CascadeRequest, MenuCountsOnlyAsTheFirstArgument) {
     }
 }
 
-TEST(CascadeArguments, EachPathComesBackWholeFromTheSystemsSplitter) {
-    const std::vector<std::string> paths = {
-        "C:\\a.txt", "C:\\with blank\\x y.txt", "C:\\trailing\\", "\\\\server\\share\\", "C:\\quote\"d", "C:\\ｶﾀｶﾅ 全角",
-        "C:\\back\\\\slashes\\\\", "",
-    };
-    std::vector<std::string> expected = {"/p", "x y"};
-    expected.insert(expected.end(), paths.begin(), paths.end());
-    EXPECT_EQ(splitArguments(argumentsWithPaths("/p \"x y\"", paths)), expected);
-}
-
 class Cascade : public testing::Test {
 protected:
     Cascade() {
@@ -98,25 +88,19 @@ TEST_F(Cascade, EachSubmenuIsReadWhenItOpensAndALinkBackUpIsCutAtItsSecondVisit)
     EXPECT_TRUE(machine.user.shown.empty());  // Esc sends nowhere
 }
 
-TEST_F(Cascade, TheChosenEntryGetsThePathsThroughItsDropTargetOrItsProgram) {
-    machine.folders.dropTargets = {folder + "\\0 メモ.txt"};
-    run({"C:\\a b.txt", "C:\\c"}, folder + "\\0 メモ.txt");
-    run({"C:\\a b.txt", "C:\\c"}, folder + "\\エディタ.lnk");
-    EXPECT_EQ(machine.folders.drops, std::vector<std::string>{folder + "\\0 メモ.txt|C:\\a b.txt|C:\\c"});
-    EXPECT_EQ(machine.shell.started, std::vector<std::string>{"C:\\Apps\\edit.exe|/new \"C:\\a b.txt\" \"C:\\c\""});
-    EXPECT_TRUE(machine.user.shown.empty());  // the drop target's entry is not run as well
-}
-
 TEST_F(Cascade, AFolderThatIsNotThereOrAnEntryThatCannotTakeThePathsIsToldInOneBox) {
     runCascade(machine.platform, {folder + "\\無い", {"C:\\x"}});
     EXPECT_TRUE(machine.user.menus.empty());
     run({"C:\\x"}, folder + "\\0 メモ.txt");  // neither a drop target nor a shortcut
     machine.shell.refuseToRun = true;
     run({"C:\\x"}, folder + "\\エディタ.lnk");
-    ASSERT_EQ(machine.user.shown.size(), 3u);
-    EXPECT_EQ(machine.user.shown[0].text, "フォルダが見つかりません。\n" + folder + "\\無い");
-    EXPECT_TRUE(machine.user.shown[1].text.starts_with("「0 メモ.txt」に送れませんでした。\n\n"));
-    EXPECT_TRUE(machine.user.shown[2].text.starts_with("「エディタ.lnk」に送れませんでした。\n\n"));
+    const auto error = [](const std::string& text) { return ShownBox{text, "Parcelo", box::ok | box::iconError}; };
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
+                                      error("フォルダが見つかりません。\n" + folder + "\\無い"),
+                                      error("「0 メモ.txt」に送れませんでした。\n\nショートカットとして読めないファイルです: " +
+                                            folder + "\\0 メモ.txt"),
+                                      error("「エディタ.lnk」に送れませんでした。\n\n指定されたファイルが見つかりません。 C:\\Apps\\edit.exe"),
+                                  }));
 }
 
 }  // namespace

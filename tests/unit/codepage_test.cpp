@@ -28,7 +28,9 @@ TEST(SettingsTextEncoding, Utf8IsTakenOnlyWhenWellFormedAndEachBadByteIsReplaced
 }
 
 TEST(Utf16, ComesBackAsTheSameUtf8AndALoneSurrogateAsAReplacement) {
-    for (const std::string text : {"", "C:\\a b", "\xC2\x80\xDF\xBF", "ｶﾀｶﾅ 送る", "𠀋野家 \xF0\x9F\x93\x81"})
+    // U+E000 just above the surrogates, and a pair behind it; U+E0001 needs the top bits of four bytes.
+    for (const std::string text : {"", "C:\\a b", "\xC2\x80\xDF\xBF", "ｶﾀｶﾅ 送る", "𠀋野家 \xF0\x9F\x93\x81",
+                                   "\xEE\x80\x80\xF0\x9F\x98\x80 \xF3\xA0\x80\x81"})
         EXPECT_EQ(utf8Of(utf16Of(text)), text);
     EXPECT_EQ(utf8Of(u"a\xD800" "b\xDC00\xDC00"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD");
 }

@@ -2,9 +2,8 @@
 
 #include "support/portable_machine.h"
 
-// The main window's commands that make something in Send To or in the target folder: a shortcut to a
-// file or to a folder, and a new folder. Each case looks at the whole machine afterwards: nothing lost,
-// nothing written but what the command makes.
+// The main window's commands that make a shortcut in Send To, to a file or to a folder. Each case looks
+// at the whole machine afterwards: nothing lost, nothing written but what the command makes.
 namespace parcelo {
 namespace {
 
@@ -27,7 +26,7 @@ using Arrange = std::function<void(test::PortableMachine&)>;
 struct Started : test::PortableMachine {
     Started() {
         makeFolder(folder);
-        for (const std::string& file : {app, folder + "\\b.com", folder + "\\hidden.exe", folder + "\\system.exe"})
+        for (const std::string& file : {app, folder + "\\hidden.exe", folder + "\\system.exe"})
             writeBytes(file, "MZ");
         files.mark(folder + "\\hidden.exe", true, false, false);
         files.mark(folder + "\\system.exe", false, true, false);
@@ -100,39 +99,6 @@ TEST(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesAShortcutInSen
     }
 }
 
-TEST(FileShortcut, ASendToLaunchMakesAShortcutForEachPathThenEndsOrOpensTheWindow) {
-    const std::string b = folder + "\\b.com";
-    const struct {
-        const char* what;
-        std::string arguments;
-        int quit;
-        std::deque<std::string> typed;
-        std::vector<ShownBox> shown;
-        std::vector<std::string> made;
-        bool ends;
-    } cases[] = {
-        {"a failing path in the middle, and quit", "\"" + app + "\" \"" + folder + "\" \"" + b + "\"", 1, {"a", "b"},
-         {namePrompt(app), done, wrongFile, namePrompt(b), done}, {"a.lnk", "b.lnk"}, true},
-        {"a path without quit", "\"" + app + "\"", 0, {"a"}, {namePrompt(app), done}, {"a.lnk"}, false},
-        {"no path: the quit flag is not looked at", "", 1, {}, {}, {}, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Started run;
-        const std::string record =
-            "\"" + run.sendTo() + "\",\"\",8100,6600,1500,2250,0," + std::to_string(c.quit) + "\r\n";
-        run.writeBytes(run.dataIni(), record);
-        run.shell.commandLineText = "\"C:\\Tools\\Parcelo\\Parcelo.exe\" " + c.arguments;
-        run.user.typed = c.typed;
-        run.start();
-        EXPECT_EQ(run.user.shown, c.shown);
-        EXPECT_EQ(run.entries(run.sendTo()), c.made);
-        EXPECT_EQ(run.mainForm().ended(), c.ends);
-        EXPECT_EQ(run.mainForm().shown, !c.ends);
-        EXPECT_EQ(run.readBytes(run.dataIni()), record) << "ending at once saves nothing";
-    }
-}
-
 TEST(FolderCommands, AFolderLinkGoesToSendToWhateverTheTargetOrFailsWithNothingWritten) {
     const ShownBox askName{prompt, "Parcelo", 0};
     const struct {
@@ -158,42 +124,6 @@ TEST(FolderCommands, AFolderLinkGoesToSendToWhateverTheTargetOrFailsWithNothingW
         EXPECT_EQ(machine.user.shown, c.shown);
     }
     EXPECT_EQ(machine.folderBrowser.calls, std::vector<BrowseCall>(std::size(cases), {0, 0, "", "参照", 0, ""}));
-}
-
-TEST(FolderCommands, ANewFolderGoesIntoTheTargetFolderAndOnlyThatOneAndRereadsViewAndList) {
-    Started machine;
-    machine.makeFolder(machine.sendTo() + "\\既存");
-    machine.writeBytes(machine.sendTo() + "\\既存\\中.lnk", "kept");
-    machine.makeFolder(machine.sendTo() + "\\親");
-    machine.mainForm().folderList(dirDir).setPath(folder);  // not where the folder goes
-    const struct {
-        const char* why;
-        std::optional<std::string> typed;  // nothing: Cancel
-        std::optional<std::string> made;   // inside the target folder
-    } cases[] = {
-        {"Cancel", std::nullopt, std::nullopt},
-        {"a name", "新しいフォルダ ﾌｫﾙﾀﾞ", "新しいフォルダ ﾌｫﾙﾀﾞ"},
-        {"an existing folder", "既存", std::nullopt},
-        {"below an existing folder", "親\\子", "親/子"},
-        {"up one folder", "..\\外", std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.why);
-        const test::Snapshot before = machine.snapshot();
-        machine.user = {};
-        if (c.typed) machine.user.typed = {*c.typed};
-        machine.mainForm().log.clear();
-        machine.window->onEvent(cmdNdir, Event::Click);
-        const test::Snapshot changed = test::changes(before, machine.snapshot());
-        if (c.made) {
-            EXPECT_EQ(changed, (test::Snapshot{{machine.snapshotName(machine.sendTo()) + "/" + *c.made, "<folder>"}}));
-        } else {
-            EXPECT_TRUE(changed.empty()) << test::names(changed);
-        }
-        EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{{"フォルダ名を入力してください", "フォルダ作成", 0}}));
-        EXPECT_EQ(machine.mainForm().log, (std::vector<std::string>{"webMain refresh", "dirDir refresh"}));
-        EXPECT_EQ(machine.mainForm().folderList(dirDir).path(), folder);
-    }
 }
 
 }  // namespace

@@ -91,19 +91,8 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
 }
 
 TEST_F(ItemsDialog, TargetsAreLookedAtOnceTheListIsShownSlowOnesLastAndASilentDriveOnlyOnce) {
-    // Notes the targets looked at once the dialog is on the screen.
-    struct WatchingFolder : PortableShellFolder {
-        using PortableShellFolder::PortableShellFolder;
-        Reach reach(const std::string& target) override {
-            if (ui->form("frmItems")->shown) whileShown.push_back(target);
-            return PortableShellFolder::reach(target);
-        }
-        MemoryUi* ui = nullptr;
-        std::vector<std::string> whileShown;
-    } watching(machine.files);
-    watching.ui = &machine.ui;
-    watching.slowDrives = {'D', 'E'};
-    watching.silentRoots = {"E:", "\\\\quiet\\share"};
+    machine.folders.slowRoots = {"D:", "E:"};
+    machine.folders.silentRoots = {"E:", "\\\\quiet\\share"};
     machine.writeBytes("D:\\tool.exe", "MZ");
     link("net", "D:\\tool.exe");
     link("share", "\\\\server\\share\\x.exe");
@@ -112,14 +101,15 @@ TEST_F(ItemsDialog, TargetsAreLookedAtOnceTheListIsShownSlowOnesLastAndASilentDr
     link("share2", "\\\\quiet\\share\\2.exe");
     link("share3", "\\\\quiet\\other\\3.exe");
     for (const char* name : {"silent1", "silent2"}) link(name, std::string("E:\\") + name + ".exe");
-    Platform watched{machine.files, machine.shell, machine.codepage, machine.user, machine.ui,
-                     machine.shortcuts, machine.folderBrowser, watching};
-    machine.ui.modalUser.push_back([&](MemoryForm& form) { rows = cells(form.memoryControl(lvwItems)); });
-    frmItems(watched, machine.sendTo()).show();
+    machine.ui.idleBeforeUser = false;
+    open([&](MemoryForm& form, MemoryControl&) {
+        EXPECT_TRUE(machine.folders.reached.empty()) << "looked at before the list is on the screen";
+        form.idle();
+    });
     using Texts = std::vector<std::string>;
-    EXPECT_EQ(watching.whileShown, (Texts{"C:\\Apps\\edit.exe", "C:\\Apps\\gone.exe", "C:\\Apps\\edit.exe", "D:\\tool.exe",
-                                          "\\\\server\\share\\x.exe", "\\\\quiet\\share\\1.exe",
-                                          "\\\\quiet\\other\\3.exe", "E:\\silent1.exe"}));
+    EXPECT_EQ(machine.folders.reached, (Texts{"C:\\Apps\\edit.exe", "C:\\Apps\\gone.exe", "C:\\Apps\\edit.exe", "D:\\tool.exe",
+                                              "\\\\server\\share\\x.exe", "\\\\quiet\\share\\1.exe",
+                                              "\\\\quiet\\other\\3.exe", "E:\\silent1.exe"}));
     Texts states;
     for (const auto& row : rows) states.push_back(row[2]);
     EXPECT_EQ(states, (Texts{"", "リンク切れ", "確認できません", "確認できません", "リンク切れ", "確認できません", "確認できません",
@@ -137,7 +127,7 @@ TEST_F(ItemsDialog, EveryNameShowsAtOnceAndTheSubmenuButtonWaitsOnlyForTheRowsIt
         EXPECT_EQ(cells(list).size(), 7u);
         EXPECT_EQ(cells(list)[6], (std::vector<std::string>{"隠れ", "", "", "off"}));
         list.userSelect({2});  // サブ.lnk: its own target only is looked at
-        EXPECT_EQ(machine.folders.reaches, 1);
+        EXPECT_EQ(machine.folders.reached.size(), 1u);
         EXPECT_TRUE(form.control(cmdSub).enabled());
         list.userSelect({3});  // 写真: the shortcuts are read to find the one that opens it
         form.click(cmdSub);
@@ -210,6 +200,7 @@ TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBackButNotOverAnotherFile) {
     const ShownBox undo{"サブメニューを解除しますか？", "Parcelo", box::okCancel};
     machine.user.buttons = {box::pressedOk, box::pressedOk, box::pressedCancel, box::pressedOk};
     open([&](MemoryForm& form, MemoryControl& list) {
+        EXPECT_FALSE(form.control(cmdSub).enabled()) << "nothing selected";
         list.userSelect({0});  // a shortcut of a program
         EXPECT_FALSE(form.control(cmdSub).enabled());
         list.userSelect({2});  // 日記, whose shortcut's name is taken
@@ -295,7 +286,7 @@ TEST_F(ItemsDialog, AnExistingDesktopIniKeepsItsBytesAndMarksAndOneUnreadableOrR
 }
 
 TEST_F(ItemsDialog, PropertiesOrTheFolderOpenInTheShellAndTheListIsReadAgainOnceTheDialogIsActive) {
-    machine.folders.slowDrives = {'C'};  // targets looked at only once the list is on the screen
+    machine.folders.slowRoots = {"C:"};  // targets looked at only once the list is on the screen
     for (const std::string_view button : {cmdProp, cmdOpen}) {
         std::filesystem::remove(machine.files.hostPath(path("新.lnk")));
         open([&](MemoryForm& form, MemoryControl& list) {

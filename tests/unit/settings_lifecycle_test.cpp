@@ -14,22 +14,6 @@ using Arrange = std::function<void(PortableMachine&)>;
 
 const std::string cannotSave = "設定を保存できませんでした。\n";
 
-TEST(SettingsLifecycle, FirstRunTakesSendToAndItsExitWritesTheRecordInTheCodepage) {
-    PortableMachine machine;
-    const std::string sendTo = "C:\\Users\\花子\\SendTo";
-    machine.shell.specialFolders[csidlSendTo] = sendTo;
-    machine.makeFolder(sendTo);
-    machine.start();
-    // The drive's change moves the list to the drive first, then the list and the view come to Send To.
-    EXPECT_EQ(machine.mainForm().log, (std::vector<std::string>{"driDri drive c:", "dirDir path c:\\", "webMain navigate c:\\",
-                                                  "dirDir path " + sendTo, "webMain navigate " + sendTo,
-                                                  "webMain navigate " + sendTo}));
-    EXPECT_FALSE(machine.exists(machine.dataIni())) << "nothing is written before the first exit";
-    machine.mainForm().unload();
-    // The designed placement.
-    EXPECT_EQ(machine.readBytes(machine.dataIni()), "\"C:\\Users\\\x89\xD4\x8Eq\\SendTo\",\"\",7440,6945,2160,4380,0,0\r\n");
-}
-
 Arrange dataIni(const std::string& bytes) {
     return [bytes](PortableMachine& m) { m.writeBytes(m.dataIni(), bytes); };
 }

@@ -78,21 +78,5 @@ TEST_F(ToolCommands, RegisteringWritesIntoTheSendToFolderItLookedIn) {
     EXPECT_EQ(machine.entries(programsSendTo), std::vector<std::string>{});
 }
 
-TEST_F(ToolCommands, DroppedFilesAndFoldersBecomeShortcutsInTheOrderDropped) {
-    machine.writeBytes("C:\\Apps\\隠し.exe", "MZ");
-    machine.files.mark("C:\\Apps\\隠し.exe", true, false, false);
-    machine.user.typed = {"フォルダ", "エディタ"};
-    machine.ui.form("frmMain")->drop({"C:\\Apps\\写真", "C:\\Apps\\隠し.exe", "C:\\Apps\\edit.exe"});
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
-                                      {"ショートカット名を入力してください", "Parcelo", 0},
-                                      done,
-                                      {"ファイル名が正しくありません", "Parcelo", 0},
-                                      {"ショートカット名を入力してくださいC:\\Apps\\edit.exe", "作成", 0},
-                                      done,
-                                  }));
-    EXPECT_EQ(linkIn("フォルダ.lnk").target, "C:\\Apps\\写真");
-    EXPECT_EQ(linkIn("エディタ.lnk").target, "C:\\Apps\\edit.exe");
-}
-
 }  // namespace
 }  // namespace parcelo
