@@ -39,8 +39,7 @@ bool startsSelfWith(const SendToEntry& entry, const std::string& self, Transfer 
 void frmMain::mnuCopyMove_Click() {
     const std::string sendTo = SpecialFolderPath(platform_.shell, csidlSendTo);
     const std::string self = platform_.shell.executablePath();
-    std::vector<SendToEntry> entries = readSendToEntries(platform_.folders, sendTo);
-    for (SendToEntry& entry : entries) readDetails(platform_.folders, entry);
+    const std::vector<SendToEntry> entries = readSendToLinks(platform_.folders, sendTo);
     const std::string icons = platform_.shell.specialFolderPath(csidlSystem) + "\\shell32.dll";
     std::string text;
     bool written = false;

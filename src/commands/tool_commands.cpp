@@ -18,8 +18,7 @@ void frmMain::mnuItems_Click() {
 void frmMain::mnuReg_Click() {
     const std::string self = platform_.shell.executablePath();
     const std::string sendTo = SpecialFolderPath(platform_.shell, csidlSendTo);
-    for (SendToEntry& entry : readSendToEntries(platform_.folders, sendTo)) {
-        readDetails(platform_.folders, entry);
+    for (const SendToEntry& entry : readSendToLinks(platform_.folders, sendTo)) {
         if (entry.link && sameWindowsPath(entry.link->target, self)) {
             platform_.dialogs.messageBox("Parcelo は既に送るメニューにあります (" + entry.item.displayName + ")",
                                          applicationTitle, box::ok);

@@ -4,7 +4,6 @@
 
 #include "core/atomic_write.h"
 #include "core/drive_text.h"
-#include "core/send_to_entries.h"
 #include "core/settings_file.h"
 #include "core/utf8.h"
 #include "core/windows_names.h"

@@ -13,6 +13,15 @@ bool endsWithLnk(const std::string& path) {
     return path.size() >= 4 && sameIgnoringCase(std::string_view(path).substr(path.size() - 4), ".lnk");
 }
 
+// An unreadable shortcut keeps no link.
+void readLinkOf(ShellFolder& shell, SendToEntry& entry) {
+    if (!entry.shortcut) return;
+    try {
+        entry.link = shell.readLink(entry.item.path);
+    } catch (const std::exception&) {
+    }
+}
+
 // "D:" of a drive path, "\\server\share" of a network one.
 std::string rootOf(const std::string& path) {
     if (!path.starts_with("\\\\")) return path.substr(0, 2);
@@ -38,14 +47,15 @@ std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string
     return entries;
 }
 
+std::vector<SendToEntry> readSendToLinks(ShellFolder& shell, const std::string& folder) {
+    std::vector<SendToEntry> entries = readSendToEntries(shell, folder);
+    for (SendToEntry& entry : entries) readLinkOf(shell, entry);
+    return entries;
+}
+
 void readDetails(ShellFolder& shell, SendToEntry& entry) {
     entry.detailsPending = false;
-    if (entry.shortcut) {
-        try {
-            entry.link = shell.readLink(entry.item.path);
-        } catch (const std::exception&) {
-        }
-    }
+    readLinkOf(shell, entry);
     if (entry.link) {
         if (shell.slowToReach(entry.link->target))
             entry.reachPending = true;

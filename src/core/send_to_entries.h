@@ -19,6 +19,8 @@ struct SendToEntry {
 
 // Every entry of the folder, with its name and kind as the listing gives them and nothing more.
 std::vector<SendToEntry> readSendToEntries(ShellFolder& shell, const std::string& folder);
+// Every entry with what its shortcut opens, for a command that looks for one; no target is looked at.
+std::vector<SendToEntry> readSendToLinks(ShellFolder& shell, const std::string& folder);
 // Reads the entry's shortcut. Its target is looked at now when it answers at once; on a drive or
 // share that may be slow it is left pending, for checkPendingTargets.
 void readDetails(ShellFolder& shell, SendToEntry& entry);
