@@ -3,9 +3,9 @@
 include_guard(GLOBAL)
 
 add_test(NAME wine_session_start
-  COMMAND "${CMAKE_CURRENT_LIST_DIR}/../tests/e2e/wine-session" start "${CMAKE_BINARY_DIR}/wine-session")
+  COMMAND "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-session" start "${CMAKE_BINARY_DIR}/wine-session")
 add_test(NAME wine_session_stop
-  COMMAND "${CMAKE_CURRENT_LIST_DIR}/../tests/e2e/wine-session" stop "${CMAKE_BINARY_DIR}/wine-session")
+  COMMAND "${CMAKE_CURRENT_LIST_DIR}/../tools/wine-session" stop "${CMAKE_BINARY_DIR}/wine-session")
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP parcelo_wine TIMEOUT 300)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP parcelo_wine TIMEOUT 60)
 
@@ -26,7 +26,7 @@ function(parcelo_add_wine_test)
     set(program "$<TARGET_FILE:${program}>")
   endif()
   add_test(NAME ${arg_NAME}
-    COMMAND "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../tests/e2e/wine-run" "${program}" ${arg_COMMAND})
+    COMMAND "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../tools/wine-run" "${program}" ${arg_COMMAND})
   parcelo_require_wine_session(${arg_NAME})
   # A hung program fails the test instead of the run; set TIMEOUT afterwards for a longer one.
   set_tests_properties(${arg_NAME} PROPERTIES TIMEOUT 300)

@@ -9,7 +9,7 @@ driver_exe=${2:?}
 build_dir=${3:?}
 scenario=$(basename "$0" .sh)
 e2e_dir=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
-wine_run=$e2e_dir/wine-run
+wine_run=$e2e_dir/../../tools/wine-run
 # shellcheck source=/dev/null
 . "${PARCELO_WINE_SESSION:?}/session.env"
 
