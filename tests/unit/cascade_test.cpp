@@ -15,36 +15,33 @@ TEST(SplitArguments, FollowsTheSystemsRules) {
         {R"(a"b c"d)", {"ab cd"}},
         {R"(a "" b)", {"a", "", "b"}},
         {R"("C:\dir\\" next)", {R"(C:\dir\)", "next"}},
-        {R"(a\\\"b)", {R"(a\"b)"}},
+        {R"(a\\\\\"b)", {R"(a\\"b)"}},
         {R"("a"""b c")", {R"(a"b c)"}},
     };
     for (const auto& [text, arguments] : cases) EXPECT_EQ(splitArguments(text), arguments) << text;
 }
 
-TEST(ArgumentText, DropsTheProgramsOwnName) {
-    const std::pair<const char*, const char*> cases[] = {
-        {R"("C:\Program Files\Parcelo\Parcelo.exe" "C:\x y\a.exe")", R"("C:\x y\a.exe")"},
-        {R"(C:\Tools\Parcelo.exe C:\a.exe)", R"(C:\a.exe)"},
-        {R"(Parcelo.exe    )", ""},
-        {R"("C:\P q\Parcelo.exe"C:\a.exe)", R"(C:\a.exe)"},
-    };
-    for (const auto& [line, text] : cases) EXPECT_EQ(argumentText(line), text) << line;
-}
-
-TEST(CascadeRequest, MenuCountsOnlyAsTheFirstArgument) {
+// The launch's command line as the program reads it: its own name, then "/menu" only as the first argument.
+TEST(CascadeRequest, MenuCountsOnlyAsTheFirstArgumentAfterTheProgramsOwnName) {
     using Request = std::optional<std::pair<std::string, Arguments>>;  // folder and paths
     const std::pair<const char*, Request> cases[] = {
-        {"/menu \"C:\\S T\\サブ\" C:\\a.txt \"C:\\b c.txt\"", {{"C:\\S T\\サブ", {"C:\\a.txt", "C:\\b c.txt"}}}},
-        {"/MENU C:\\x", {{"C:\\x", {}}}},
-        {"/menu", {{"", {}}}},
-        {"C:\\a.txt /menu C:\\x", std::nullopt},
-        {"/menus C:\\x", std::nullopt},
-        {"", std::nullopt},
+        {R"("C:\Program Files\Parcelo\Parcelo.exe" /menu "C:\S T\サブ" C:\a.txt "C:\b c.txt")",
+         {{"C:\\S T\\サブ", {"C:\\a.txt", "C:\\b c.txt"}}}},
+        {R"(C:\Tools\Parcelo.exe /MENU C:\x)", {{"C:\\x", {}}}},
+        {R"("C:\P q\Parcelo.exe"/menu)", {{"", {}}}},
+        {R"(Parcelo.exe C:\a.txt /menu C:\x)", std::nullopt},
+        {R"(Parcelo.exe /menus C:\x)", std::nullopt},
+        {"Parcelo.exe", std::nullopt},
     };
-    for (const auto& [text, expected] : cases) {
-        const std::optional<CascadeRequest> request = cascadeRequest(splitArguments(text));
-        EXPECT_EQ((request ? Request{{request->folder, request->paths}} : std::nullopt), expected) << text;
+    for (const auto& [line, expected] : cases) {
+        const std::optional<CascadeRequest> request = cascadeRequest(splitArguments(argumentText(line)));
+        EXPECT_EQ((request ? Request{{request->folder, request->paths}} : std::nullopt), expected) << line;
     }
+    EXPECT_EQ(argumentText("Parcelo.exe    "), "") << "blanks after the name are no paths to send";
+}
+
+TEST(ArgumentsWithPaths, AreTheShortcutsOwnThenEachPathQuoted) {
+    EXPECT_EQ(argumentsWithPaths("/new", {"C:\\x", "C:\\a b"}), "/new \"C:\\x\" \"C:\\a b\"");
 }
 
 class Cascade : public testing::Test {

@@ -59,6 +59,8 @@ TEST(AccessKeys, AreTheMarkedCharacterUpperCasedAndTheMenuBarsComeFirst) {
     for (const auto& k : keys) EXPECT_EQ(accessKey(k.caption), k.key) << k.caption;
     for (const char key : {'F', 'o', 'H'}) EXPECT_TRUE(isMenuBarAccessKey(frmMainDesign.menu, key)) << key;
     for (const char key : {'Q', 'C', 'V', '\0'}) EXPECT_FALSE(isMenuBarAccessKey(frmMainDesign.menu, key)) << key;
+    constexpr MenuDesign edges[] = {{1, "mnuA", "&A"}, {1, "mnuZ", "&Z"}};
+    for (const char key : {'a', 'z'}) EXPECT_TRUE(isMenuBarAccessKey(edges, key)) << key;
 }
 
 }  // namespace

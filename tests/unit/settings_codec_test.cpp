@@ -14,9 +14,9 @@ TEST(SettingsRecord, ReadFillsWhatTheFieldsGiveAndKeepsTheRest) {
         int quit;
     } cases[] = {
     {"blanks_before_fields", "  \"a\" ,\t\"b\",  1,2 , 3,4,2, 1\r\n", "a", "b", {1, 2, 3, 4, 2}, 1},
-    {"unquoted_text_runs_to_comma", "C:\\x y,D:\\z ,1,2,3,4,0,1", "C:\\x y", "D:\\z", {1, 2, 3, 4, 0}, 1},
+    {"unquoted_text_runs_to_comma", "C:\\x y,D:\\z ,1,2,3,9,0,1", "C:\\x y", "D:\\z", {1, 2, 3, 9, 0}, 1},
     {"quoted_text_keeps_commas", "\"C:\\a,b\",\"c,d\",1,2,3,4,0,0", "C:\\a,b", "c,d", {1, 2, 3, 4, 0}, 0},
-    {"text_after_closing_quote_is_skipped", "\"a\"xyz,\"b\",1,2,3,4,0,0", "a", "b", {1, 2, 3, 4, 0}, 0},
+    {"text_after_closing_quote_skipped_blank_field_empty", "\"a\"xyz, ,1,2,3,4,0,0", "a", "", {1, 2, 3, 4, 0}, 0},
     {"ends_after_second_field", "\"C:\\t\",\"u\"\r\n", "C:\\t", "u", {11, 22, 33, 44, 55}, 7},
     {"line_feed_and_carriage_return_end_fields", "\"a\"\n\"b\"\r1\r\n2,3,4,0,1", "a", "b", {1, 2, 3, 4, 0}, 1},
     {"negative_coordinates", "\"a\",\"\",7200,6045,-300,-7200,0,0", "a", "", {7200, 6045, -300, -7200, 0}, 0},
