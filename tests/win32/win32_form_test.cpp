@@ -52,22 +52,6 @@ struct Win32Harness {
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, FormContract, Win32Harness);
 
-// Under Wine the tests' windows go on a desktop of their own: on Xvfb's bare root window Wine waits two
-// seconds for every window that is hidden or closed.
-class WineDesktop : public testing::Environment {
-public:
-    void SetUp() override {
-        if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) return;
-        static constexpr wchar_t size[] = L"1024x768";
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\Explorer\\Desktops", L"parcelo-tests", REG_SZ, size,
-                        sizeof size);
-        if (HDESK desktop = CreateDesktopW(L"parcelo-tests", nullptr, nullptr, 0, GENERIC_ALL, nullptr))
-            SetThreadDesktop(desktop);
-    }
-};
-
-const auto* const desktop = testing::AddGlobalTestEnvironment(new WineDesktop);
-
 // Wine answers GetGuiResources with 0. There the GDI objects are the used entries of the process's GDI
 // handle table (its address in the PEB, as on Windows), an entry in use being one with a type.
 struct GdiEntry {
