@@ -99,9 +99,9 @@ void MemoryForm::doubleClick(std::string_view name) {
 }
 
 void MemoryForm::showModal() {
+    const bool first = !shown;
     shown = visible_ = true;
-    ++modalShows;
-    if (modalShows == 1) events_.onEvent(formSource, Event::Shown);
+    if (first) events_.onEvent(formSource, Event::Shown);
     if (!ui_ || ui_->idleBeforeUser) idle();
     if (!ui_ || ui_->modalUser.empty()) return;
     const auto user = std::move(ui_->modalUser.front());

@@ -137,7 +137,6 @@ public:
     bool shown = false;
     // What was asked of the controls, in order: "webMain navigate C:\", "dirDir refresh", ...
     std::vector<std::string> log;
-    int modalShows = 0;
 
 private:
     friend class MemoryUi;

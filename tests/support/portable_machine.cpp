@@ -26,10 +26,10 @@ PortableMachine::PortableMachine()
     : root(freshFolder()),
       files({{'C', root / "C"}, {'D', root / "D"}}),
       shell(profile, programFolder),
-      ui(faults),
-      shortcuts(faults),
+      ui(files),
+      shortcuts(files),
       folders(files),
-      platform{faults, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
+      platform{files, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
     makeFolder(programFolder);
     makeFolder(sendTo());
     makeFolder(shell.specialFolderPath(csidlPrograms));

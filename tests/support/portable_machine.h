@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "../shared/faulty_file_system.h"
 #include "core/program_values.h"
 #include "mainwindow/frmMain.h"
 #include "platform/platform.h"
@@ -61,8 +60,6 @@ public:
 
     std::filesystem::path root;
     PortableFileSystem files;
-    // The file system as the program sees it, with faults to inject.
-    FaultyFileSystem faults{files};
     PortableShell shell;
     PortableCodepage codepage;
     ScriptedUser user;

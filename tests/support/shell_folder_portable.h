@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <set>
 #include <string>
 
@@ -7,8 +8,8 @@
 
 namespace parcelo {
 
-// A folder's items on the portable file system. Shortcuts are shown without ".lnk"; a plain
-// name that desktop.ini's [LocalizedFileNames] gives an item is shown instead of its own.
+// A folder's items on the portable file system. Shortcuts are shown without ".lnk", and an item
+// given a name in displayNames, as desktop.ini can give one, by that name.
 class PortableShellFolder : public ShellFolder {
 public:
     explicit PortableShellFolder(PortableFileSystem& files) : files_(files) {}
@@ -37,6 +38,7 @@ public:
     std::vector<std::string> reached;    // the targets looked at, in order
     std::vector<std::string> listed;     // the folders whose items were read, in order
     std::set<std::string> unreadable;    // folders whose items cannot be read
+    std::map<std::string, std::string> displayNames;  // by path
     std::vector<std::string> propertiesShown;
 
 private:

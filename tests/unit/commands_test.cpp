@@ -123,7 +123,7 @@ TEST(FolderCommands, AFolderLinkGoesToSendToWhateverTheTargetOrFailsWithNothingW
         machine.expectMakes([&] { machine.window->cmdFopen_Click(); }, made ? c.typed : "", folder);
         EXPECT_EQ(machine.user.shown, c.shown);
     }
-    EXPECT_EQ(machine.folderBrowser.calls, std::vector<BrowseCall>(std::size(cases), {0, 0, "", "参照", 0, ""}));
+    EXPECT_EQ(machine.folderBrowser.calls, std::vector<BrowseCall>(std::size(cases), {0, 0, "参照", 0, ""}));
 }
 
 }  // namespace

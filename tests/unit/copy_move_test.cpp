@@ -89,7 +89,7 @@ protected:
 
 TEST_F(CopyMove, RecentFoldersShowTheNamesTheShellShowsAndTheirPathsWhereTwoNamesAreTheSame) {
     machine.makeFolder("C:\\z\\書類");
-    machine.writeBytes("C:\\z\\desktop.ini", "[LocalizedFileNames]\r\n書類=同じ\r\n");
+    machine.folders.displayNames["C:\\z\\書類"] = "同じ";
     const PopupItem separator{"", "", true, {}, true};
     EXPECT_EQ(destinationMenu(machine.folders, Transfer::Move,
                               {"C:\\x\\A&B", "D:\\", "C:\\y\\同じ", "D:\\同じ\\", "C:\\z\\書類", "C:\\z"}),
@@ -137,7 +137,7 @@ TEST_F(CopyMove, EscAndACancelledDialogChangeNothingAndTheLastCommandEmptiesTheL
     run(Transfer::Copy, {"C:\\元\\a b.txt"}, std::nullopt);
     run(Transfer::Copy, {"C:\\元\\a b.txt"}, chooseFolderCommand);
     EXPECT_EQ(machine.snapshot(), before);
-    const BrowseCall browse{0, 0, "", "コピー先のフォルダーを選んでください。", 0x41, "C:\\先"};
+    const BrowseCall browse{0, 0, "コピー先のフォルダーを選んでください。", 0x41, "C:\\先"};
     EXPECT_EQ(machine.folderBrowser.calls, std::vector<BrowseCall>{browse});
     run(Transfer::Copy, {"C:\\元\\a b.txt"}, clearRecentCommand);
     EXPECT_EQ(recent(), "");

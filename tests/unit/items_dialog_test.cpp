@@ -71,7 +71,7 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
     machine.writeBytes(path("短い.lnk"), std::string("\x4C\0\0\0", 4));
     machine.writeBytes(path("メール.MAPIMail"), "");
     machine.files.mark(path("メール.MAPIMail"), true, false, false);
-    machine.writeBytes(path("desktop.ini"), "[LocalizedFileNames]\r\nメール.MAPIMail=メール受信者\r\n");
+    machine.folders.displayNames[path("メール.MAPIMail")] = "メール受信者";
     open([&](MemoryForm& form, MemoryControl& list) {
         form.click(cmdBroken);
         EXPECT_EQ(list.selectedRows(), (std::vector<size_t>{0, 1, 5, 8}));  // an unreadable shortcut is not broken
