@@ -54,11 +54,6 @@ void MemoryControl::userCheck(size_t row) {
     events_.onEvent(design_.name, Event::ItemCheck);
 }
 
-void MemoryControl::pressDelete() {
-    events_.onEvent(design_.name, Event::DeleteKey);
-    form_.idle();
-}
-
 void MemoryControl::userRename(size_t row, const std::string& name) {
     eventRow_ = row;
     typed_ = name;

@@ -91,14 +91,4 @@ void PortableShellFolder::rename(const std::string& path, const std::string& new
     files_.mark(target, a.hidden, a.system, a.readOnly);
 }
 
-bool PortableShellFolder::recycle(const std::vector<std::string>& paths) {
-    if (refuseToRecycle) return false;
-    for (const std::string& path : paths) {
-        std::error_code error;
-        fs::rename(files_.hostPath(path), files_.hostPath(recycleBin + path.substr(path.rfind('\\'))), error);
-        if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
-    }
-    return true;
-}
-
 }  // namespace parcelo

@@ -23,8 +23,8 @@ public:
     Reach reach(const std::string& path) override;
     void setHidden(const std::string& path, bool hidden) override;
     void rename(const std::string& path, const std::string& newName) override;
-    // Moves the items into `recycleBin` (a folder of the same drive), unless refuseToRecycle is set.
-    bool recycle(const std::vector<std::string>& paths) override;
+    // Nothing is recycled here: the user always says No.
+    bool recycle(const std::vector<std::string>&) override { return false; }
     // Records the item.
     void showProperties(const std::string& path) override { propertiesShown.push_back(path); }
     // No item takes a drop here: an entry gets the paths through its shortcut.
@@ -33,8 +33,6 @@ public:
     // Drives ("E:") and shares ("\\\\server\\share"): on the network, looked at after the list is shown,
     // or not answering at all. Every share is on the network.
     std::set<std::string> slowRoots, silentRoots;
-    std::string recycleBin;         // where recycled items go
-    bool refuseToRecycle = false;   // the user calls the shell's confirmation off
     std::vector<std::string> reached;    // the targets looked at, in order
     std::vector<std::string> listed;     // the folders whose items were read, in order
     std::set<std::string> unreadable;    // folders whose items cannot be read
