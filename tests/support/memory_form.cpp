@@ -75,12 +75,9 @@ MemoryForm::~MemoryForm() {
 
 void MemoryForm::click(std::string_view name) {
     MemoryControl& c = memoryControl(name);
-    for (const ControlDesign& d : design_.controls) {
-        if (d.name != name) continue;
-        if (d.kind == ControlKind::OptionButton) c.setChecked(true);
-        else if (d.kind == ControlKind::CheckBox) c.setChecked(!c.checked());
-        else events_.onEvent(name, Event::Click);
-    }
+    if (c.kind() == ControlKind::OptionButton) c.setChecked(true);
+    else if (c.kind() == ControlKind::CheckBox) c.setChecked(!c.checked());
+    else events_.onEvent(name, Event::Click);
     idle();
 }
 
