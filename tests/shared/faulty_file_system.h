@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "platform/platform_error.h"
@@ -18,6 +19,8 @@ public:
     void failOperation(int n) { failAt_ = n == 0 ? 0 : operations_ + n; }
     // The operations made so far.
     int operations() const { return operations_; }
+    // Every path a write, replacement, new mark, removal or new folder touched or tried to, in order.
+    std::vector<std::string> changed;
 
     FileAttributes attributes(const std::string& path) override {
         return fault() ? FileAttributes{} : inner_.attributes(path);
@@ -27,30 +30,35 @@ public:
         return inner_.readFile(path);
     }
     void writeFile(const std::string& path, std::string_view bytes) override {
-        if (!fault()) return inner_.writeFile(path, bytes);
+        if (!change(path)) return inner_.writeFile(path, bytes);
         inner_.writeFile(path, bytes.substr(0, bytes.size() / 2));
         fail(path);
     }
     void replaceFile(const std::string& from, const std::string& to) override {
-        if (fault()) fail(to);
+        changed.push_back(from);
+        if (change(to)) fail(to);
         inner_.replaceFile(from, to);
     }
     void setAttributes(const std::string& path, bool hidden, bool system) override {
-        if (fault()) fail(path);
+        if (change(path)) fail(path);
         inner_.setAttributes(path, hidden, system);
     }
     void removeFile(const std::string& path) override {
-        if (fault()) fail(path);
+        if (change(path)) fail(path);
         inner_.removeFile(path);
     }
     void createDirectory(const std::string& path) override {
-        if (fault()) fail(path);
+        if (change(path)) fail(path);
         inner_.createDirectory(path);
     }
     bool canCreateFilesIn(const std::string& folder) override { return !fault() && inner_.canCreateFilesIn(folder); }
 
 private:
     bool fault() { return ++operations_ == failAt_; }
+    bool change(const std::string& path) {
+        changed.push_back(path);
+        return fault();
+    }
     [[noreturn]] static void fail(const std::string& path) {
         throw PlatformError(error_code::diskFull, "ディスクに十分な空き領域がありません: " + path);
     }

@@ -26,10 +26,10 @@ PortableMachine::PortableMachine()
     : root(freshFolder()),
       files({{'C', root / "C"}, {'D', root / "D"}}),
       shell(profile, programFolder),
-      ui(files),
-      shortcuts(files),
+      ui(faults),
+      shortcuts(faults),
       folders(files),
-      platform{files, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
+      platform{faults, shell, codepage, user, ui, shortcuts, folderBrowser, folders} {
     makeFolder(programFolder);
     makeFolder(sendTo());
     makeFolder(shell.specialFolderPath(csidlPrograms));

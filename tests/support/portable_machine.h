@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../shared/faulty_file_system.h"
 #include "core/program_values.h"
 #include "mainwindow/frmMain.h"
 #include "platform/platform.h"
@@ -64,6 +65,8 @@ public:
 
     std::filesystem::path root;
     PortableFileSystem files;
+    // The file system as the program sees it, with faults to inject.
+    FaultyFileSystem faults{files};
     PortableShell shell;
     PortableCodepage codepage;
     ScriptedUser user;

@@ -82,13 +82,11 @@ void PortableShellFolder::setHidden(const std::string& path, bool hidden) {
 
 void PortableShellFolder::rename(const std::string& path, const std::string& newName) {
     const std::string target = path.substr(0, path.rfind('\\') + 1) + newName;
-    const FileAttributes a = files_.attributes(path);
     if (files_.attributes(target).exists)
         throw PlatformError(error_code::alreadyExists, "既に存在するファイルを作成することはできません。");
     std::error_code error;
     fs::rename(files_.hostPath(path), files_.hostPath(target), error);
     if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
-    files_.mark(target, a.hidden, a.system, a.readOnly);
 }
 
 }  // namespace parcelo
