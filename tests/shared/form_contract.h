@@ -128,28 +128,11 @@ TYPED_TEST_P(FormContract, TabFollowsTheTabNumbersOverEnabledStopsAndTheSelected
     }
 }
 
-TYPED_TEST_P(FormContract, TextAndEnabledStateReadBackAsSet) {
-    Form& form = *this->form;
-    for (const ControlDesign& c : contractControls) {
-        Control& control = form.control(c.name);
-        EXPECT_EQ(control.text(), c.caption) << c.name;
-        const std::string text = "名前 & ﾃｽﾄ " + std::string(c.name);
-        control.setText(text);
-        EXPECT_EQ(control.text(), text) << c.name;
-        EXPECT_TRUE(control.enabled()) << c.name;
-        control.setEnabled(false);
-        EXPECT_FALSE(control.enabled()) << c.name;
-    }
-}
-
 TYPED_TEST_P(FormContract, AControlNotInTheDesignOrAskedForAsAnotherKindIsAProgrammingError) {
     Form& form = *this->form;
     const std::function<void()> asks[] = {
-        [&] { form.control("txtNmae"); },     [&] { form.toggle("optD"); },
-        [&] { form.driveList("driDri"); },    [&] { form.folderList("dirDir"); },
-        [&] { form.folderView("webMain"); },  [&] { form.toggle("txtName"); },
-        [&] { form.toggle("cmdOK"); },        [&] { form.driveList("chkOn"); },
-        [&] { form.folderList("lblName"); },  [&] { form.folderView("fraKind"); },
+        [&] { form.control("txtNmae"); }, [&] { form.toggle("optD"); },          [&] { form.driveList("driDri"); },
+        [&] { form.toggle("cmdOK"); },    [&] { form.folderList("lblName"); }, [&] { form.folderView("fraKind"); },
     };
     for (size_t i = 0; i < std::size(asks); ++i) EXPECT_THROW(asks[i](), std::logic_error) << "ask " << i;
 }
@@ -157,7 +140,6 @@ TYPED_TEST_P(FormContract, AControlNotInTheDesignOrAskedForAsAnotherKindIsAProgr
 REGISTER_TYPED_TEST_SUITE_P(FormContract, ShowsHidesAndUnloads, ShownModalReturnsOnceHiddenOrUnloadedFromInside,
                             AnOptionSelectedClearsTheOthersOfItsGroupAndRaisesClickWhoeverSelectsIt,
                             TabFollowsTheTabNumbersOverEnabledStopsAndTheSelectedOption,
-                            TextAndEnabledStateReadBackAsSet,
                             AControlNotInTheDesignOrAskedForAsAnotherKindIsAProgrammingError);
 
 }  // namespace parcelo::test

@@ -2,7 +2,6 @@
 
 #include <iconv.h>
 
-#include <cerrno>
 #include <stdexcept>
 
 namespace parcelo {
@@ -20,18 +19,15 @@ public:
     // `in` left at that byte.
     bool convert(std::string_view& in, std::string& out) {
         iconv(handle_, nullptr, nullptr, nullptr, nullptr);  // a fresh start after an earlier failure
-        char buffer[256];
-        while (!in.empty()) {
-            char* source = const_cast<char*>(in.data());
-            size_t sourceLeft = in.size();
-            char* target = buffer;
-            size_t targetLeft = sizeof buffer;
-            const size_t result = iconv(handle_, &source, &sourceLeft, &target, &targetLeft);
-            out.append(buffer, target);
-            in.remove_prefix(in.size() - sourceLeft);
-            if (result == static_cast<size_t>(-1) && errno != E2BIG) return false;
-        }
-        return true;
+        std::string buffer(in.size() * 3, '\0');  // a code page 932 byte is at most three UTF-8 bytes
+        char* source = const_cast<char*>(in.data());
+        size_t sourceLeft = in.size();
+        char* target = buffer.data();
+        size_t targetLeft = buffer.size();
+        const size_t result = iconv(handle_, &source, &sourceLeft, &target, &targetLeft);
+        out.append(buffer.data(), target);
+        in.remove_prefix(in.size() - sourceLeft);
+        return result != static_cast<size_t>(-1);
     }
 
 private:

@@ -54,11 +54,6 @@ void MemoryControl::userCheck(size_t row) {
     events_.onEvent(design_.name, Event::ItemCheck);
 }
 
-void MemoryControl::pressDelete() {
-    events_.onEvent(design_.name, Event::DeleteKey);
-    form_.idle();
-}
-
 void MemoryControl::userRename(size_t row, const std::string& name) {
     eventRow_ = row;
     typed_ = name;
@@ -80,12 +75,9 @@ MemoryForm::~MemoryForm() {
 
 void MemoryForm::click(std::string_view name) {
     MemoryControl& c = memoryControl(name);
-    for (const ControlDesign& d : design_.controls) {
-        if (d.name != name) continue;
-        if (d.kind == ControlKind::OptionButton) c.setChecked(true);
-        else if (d.kind == ControlKind::CheckBox) c.setChecked(!c.checked());
-        else events_.onEvent(name, Event::Click);
-    }
+    if (c.kind() == ControlKind::OptionButton) c.setChecked(true);
+    else if (c.kind() == ControlKind::CheckBox) c.setChecked(!c.checked());
+    else events_.onEvent(name, Event::Click);
     idle();
 }
 
@@ -99,9 +91,9 @@ void MemoryForm::doubleClick(std::string_view name) {
 }
 
 void MemoryForm::showModal() {
+    const bool first = !shown;
     shown = visible_ = true;
-    ++modalShows;
-    if (modalShows == 1) events_.onEvent(formSource, Event::Shown);
+    if (first) events_.onEvent(formSource, Event::Shown);
     if (!ui_ || ui_->idleBeforeUser) idle();
     if (!ui_ || ui_->modalUser.empty()) return;
     const auto user = std::move(ui_->modalUser.front());

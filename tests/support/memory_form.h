@@ -52,7 +52,6 @@ public:
     // What the user does to a row: turns its check box over, or types a new name in place.
     void userCheck(size_t row);
     void userRename(size_t row, const std::string& name);
-    void pressDelete();
     void userSelect(const std::vector<size_t>& rows) {
         selection_ = rows;
         events_.onEvent(design_.name, Event::Change);
@@ -137,7 +136,6 @@ public:
     bool shown = false;
     // What was asked of the controls, in order: "webMain navigate C:\", "dirDir refresh", ...
     std::vector<std::string> log;
-    int modalShows = 0;
 
 private:
     friend class MemoryUi;

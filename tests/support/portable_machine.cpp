@@ -70,12 +70,6 @@ Snapshot changes(const Snapshot& before, const Snapshot& after) {
     return changed;
 }
 
-std::string names(const Snapshot& entries) {
-    std::string text;
-    for (const auto& entry : entries) text += entry.first + "; ";
-    return text;
-}
-
 frmMain& PortableMachine::start() {
     window = std::make_unique<frmMain>(platform, values);
     window->start();

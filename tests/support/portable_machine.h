@@ -26,6 +26,10 @@ inline void PrintTo(const ShownBox& box, std::ostream* os) {
     *os << "{\"" << box.text << "\", \"" << box.caption << "\", " << box.flags << "}";
 }
 
+// The boxes that say how a command went.
+inline const ShownBox doneBox{"完了", "Parcelo", 0};
+inline const ShownBox failedBox{"失敗", "Parcelo", 0};
+
 }  // namespace parcelo
 
 namespace parcelo::test {
@@ -79,7 +83,5 @@ using Snapshot = std::map<std::string, std::string>;
 
 // The entries that differ between two snapshots, with what each became ("<gone>" if removed).
 Snapshot changes(const Snapshot& before, const Snapshot& after);
-// The entries' names, for a failure message.
-std::string names(const Snapshot& entries);
 
 }  // namespace parcelo::test

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,20 +16,17 @@ struct PickedItem {
     std::string displayName;
 };
 
-// What the folder-browse dialog was shown with. `rootPath` is the path that the root list was
-// made from, empty for a root that did not come from listFromPath.
+// What the folder-browse dialog was shown with.
 struct BrowseCall {
     std::int32_t owner;
     ItemIdHandle root;
-    std::string rootPath;
     std::string title;
     std::int32_t flags;
     std::string selection;
     friend bool operator==(const BrowseCall&, const BrowseCall&) = default;
 };
 
-// A shell namespace and a user who picks from a script; it counts the lists it has handed out
-// and not yet had back.
+// A shell namespace and a user who picks from a script.
 class ScriptedFolderBrowser : public FolderBrowser {
 public:
     std::optional<Choice> browse(std::int32_t owner, ItemIdHandle root, const std::string& title,
@@ -41,12 +37,6 @@ public:
     // Items to pick, in order; nothing or none left: the user cancels.
     std::deque<std::optional<PickedItem>> picks;
     std::vector<BrowseCall> calls;
-
-private:
-    std::unique_ptr<ItemIdList> makeList(const std::string& path);
-
-    ItemIdHandle nextHandle_ = 0x1000;
-    std::map<ItemIdHandle, std::string> lists_;  // live lists and the paths they stand for
 };
 
 }  // namespace parcelo

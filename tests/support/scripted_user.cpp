@@ -23,10 +23,7 @@ std::string ScriptedUser::prompt(const std::string& prompt, const std::string& c
 
 std::optional<std::string> ScriptedUser::openFile(const std::string& filter, unsigned flags) {
     shown.push_back({filter, "open file", flags});
-    if (chosenFiles.empty()) return std::nullopt;
-    std::optional<std::string> file = chosenFiles.front();
-    chosenFiles.pop_front();
-    return file;
+    return std::nullopt;
 }
 
 std::optional<std::string> ScriptedUser::popupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus) {

@@ -22,6 +22,7 @@ class ScriptedUser : public Dialogs {
 public:
     int messageBox(const std::string& text, const std::string& caption, unsigned flags) override;
     std::string prompt(const std::string& prompt, const std::string& caption, const std::string& defaultText) override;
+    // The user cancels the open-file dialog.
     std::optional<std::string> openFile(const std::string& filter, unsigned flags) override;
     std::optional<std::string> popupMenu(const std::vector<PopupItem>& items, const SubmenuItems& submenus) override;
 
@@ -29,8 +30,6 @@ public:
     std::deque<int> buttons;
     // Texts to type into prompts, in order; with none left the user cancels.
     std::deque<std::string> typed;
-    // Files to choose in the open-file dialog, in order; nothing or none left: the user cancels.
-    std::deque<std::optional<std::string>> chosenFiles;
     std::vector<ShownBox> shown;
     // Paths to choose in popup menus, in order; nothing or none left: the user presses Esc.
     std::deque<std::optional<std::string>> chosenItems;

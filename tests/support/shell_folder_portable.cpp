@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <map>
 
 #include "platform/platform_error.h"
 
@@ -13,26 +12,6 @@ namespace {
 namespace fs = std::filesystem;
 
 bool isLnk(const std::string& name) { return name.size() > 4 && name.ends_with(".lnk"); }
-
-// The plain-text names of a desktop.ini's [LocalizedFileNames] section.
-std::map<std::string, std::string> localizedNames(const std::string& desktopIni) {
-    std::map<std::string, std::string> names;
-    bool inSection = false;
-    size_t start = 0;
-    while (start < desktopIni.size()) {
-        size_t end = desktopIni.find('\n', start);
-        if (end == std::string::npos) end = desktopIni.size();
-        std::string line = desktopIni.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        start = end + 1;
-        if (line.starts_with('[')) {
-            inSection = line == "[LocalizedFileNames]";
-        } else if (const size_t equals = line.find('='); inSection && equals != std::string::npos) {
-            names[line.substr(0, equals)] = line.substr(equals + 1);
-        }
-    }
-    return names;
-}
 
 bool isUnder(const std::set<std::string>& roots, const std::string& path) {
     return std::any_of(roots.begin(), roots.end(), [&](const std::string& root) { return path.starts_with(root); });
@@ -46,9 +25,6 @@ std::vector<FolderItem> PortableShellFolder::items(const std::string& folder) {
     std::error_code error;
     fs::directory_iterator it(host, error);
     if (error || unreadable.contains(folder)) throw PlatformError(error_code::pathNotFound, "指定されたパスが見つかりません。 " + folder);
-    std::map<std::string, std::string> localized;
-    if (fs::exists(host / "desktop.ini")) localized = localizedNames(files_.readFile(folder + "\\desktop.ini"));
-
     std::vector<FolderItem> items;
     for (const fs::directory_entry& entry : it) {
         const std::string name = entry.path().filename().string();
@@ -57,7 +33,7 @@ std::vector<FolderItem> PortableShellFolder::items(const std::string& folder) {
         const FileAttributes a = files_.attributes(path);
         FolderItem item;
         item.path = path, item.directory = a.directory, item.hidden = a.hidden;
-        item.displayName = localized.contains(name) ? localized[name]
+        item.displayName = displayNames.contains(path)   ? displayNames[path]
                            : isLnk(name) && !a.directory ? name.substr(0, name.size() - 4)
                                                          : name;
         item.typeName = a.directory ? "ファイル フォルダー" : isLnk(name) ? "ショートカット" : "ファイル";
@@ -68,13 +44,8 @@ std::vector<FolderItem> PortableShellFolder::items(const std::string& folder) {
 }
 
 std::string PortableShellFolder::displayName(const std::string& path) {
-    const size_t separator = path.find_last_of('\\');
-    if (separator == std::string::npos || !files_.attributes(path).exists) return {};
-    const std::string name = path.substr(separator + 1);
-    const std::string desktopIni = path.substr(0, separator) + "\\desktop.ini";
-    if (!files_.attributes(desktopIni).exists) return name;
-    std::map<std::string, std::string> localized = localizedNames(files_.readFile(desktopIni));
-    return localized.contains(name) ? localized[name] : name;
+    if (!files_.attributes(path).exists) return {};
+    return displayNames.contains(path) ? displayNames[path] : path.substr(path.find_last_of('\\') + 1);
 }
 
 std::optional<FileIdentity> PortableShellFolder::identity(const std::string& path) {
@@ -111,23 +82,11 @@ void PortableShellFolder::setHidden(const std::string& path, bool hidden) {
 
 void PortableShellFolder::rename(const std::string& path, const std::string& newName) {
     const std::string target = path.substr(0, path.rfind('\\') + 1) + newName;
-    const FileAttributes a = files_.attributes(path);
     if (files_.attributes(target).exists)
         throw PlatformError(error_code::alreadyExists, "既に存在するファイルを作成することはできません。");
     std::error_code error;
     fs::rename(files_.hostPath(path), files_.hostPath(target), error);
     if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
-    files_.mark(target, a.hidden, a.system, a.readOnly);
-}
-
-bool PortableShellFolder::recycle(const std::vector<std::string>& paths) {
-    if (refuseToRecycle) return false;
-    for (const std::string& path : paths) {
-        std::error_code error;
-        fs::rename(files_.hostPath(path), files_.hostPath(recycleBin + path.substr(path.rfind('\\'))), error);
-        if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
-    }
-    return true;
 }
 
 }  // namespace parcelo

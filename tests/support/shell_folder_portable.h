@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <set>
 #include <string>
 
@@ -7,8 +8,8 @@
 
 namespace parcelo {
 
-// A folder's items on the portable file system. Shortcuts are shown without ".lnk"; a plain
-// name that desktop.ini's [LocalizedFileNames] gives an item is shown instead of its own.
+// A folder's items on the portable file system. Shortcuts are shown without ".lnk", and an item
+// given a name in displayNames, as desktop.ini can give one, by that name.
 class PortableShellFolder : public ShellFolder {
 public:
     explicit PortableShellFolder(PortableFileSystem& files) : files_(files) {}
@@ -22,8 +23,8 @@ public:
     Reach reach(const std::string& path) override;
     void setHidden(const std::string& path, bool hidden) override;
     void rename(const std::string& path, const std::string& newName) override;
-    // Moves the items into `recycleBin` (a folder of the same drive), unless refuseToRecycle is set.
-    bool recycle(const std::vector<std::string>& paths) override;
+    // Nothing is recycled here: the user always says No.
+    bool recycle(const std::vector<std::string>&) override { return false; }
     // Records the item.
     void showProperties(const std::string& path) override { propertiesShown.push_back(path); }
     // No item takes a drop here: an entry gets the paths through its shortcut.
@@ -32,11 +33,10 @@ public:
     // Drives ("E:") and shares ("\\\\server\\share"): on the network, looked at after the list is shown,
     // or not answering at all. Every share is on the network.
     std::set<std::string> slowRoots, silentRoots;
-    std::string recycleBin;         // where recycled items go
-    bool refuseToRecycle = false;   // the user calls the shell's confirmation off
     std::vector<std::string> reached;    // the targets looked at, in order
     std::vector<std::string> listed;     // the folders whose items were read, in order
     std::set<std::string> unreadable;    // folders whose items cannot be read
+    std::map<std::string, std::string> displayNames;  // by path
     std::vector<std::string> propertiesShown;
 
 private:

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "copymove/copy_move.h"
-#include "core/command_line.h"
 #include "core/recent_destinations.h"
 #include "platform/platform_error.h"
 #include "support/portable_machine.h"
@@ -10,22 +9,6 @@ namespace parcelo {
 namespace {
 
 using Paths = std::vector<std::string>;
-
-TEST(CopyMoveRequest, EitherSwitchCountsOnlyAsTheFirstArgument) {
-    using Request = std::optional<std::pair<Transfer, Paths>>;
-    const std::pair<const char*, Request> cases[] = {
-        {"/copyto C:\\a.txt \"C:\\b c\"", {{Transfer::Copy, {"C:\\a.txt", "C:\\b c"}}}},
-        {"/MoveTo C:\\x", {{Transfer::Move, {"C:\\x"}}}},
-        {"/moveto", {{Transfer::Move, {}}}},
-        {"C:\\a /copyto C:\\x", std::nullopt},
-        {"/copy C:\\x", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const auto& [text, expected] : cases) {
-        const std::optional<CopyMoveRequest> request = copyMoveRequest(splitArguments(text));
-        EXPECT_EQ((request ? Request{{request->transfer, request->paths}} : std::nullopt), expected) << text;
-    }
-}
 
 TEST(CopyMoveRequest, AFolderHoldsItselfAndWhatIsInsideIt) {
     const std::tuple<const char*, const char*, bool> cases[] = {
@@ -89,7 +72,7 @@ protected:
 
 TEST_F(CopyMove, RecentFoldersShowTheNamesTheShellShowsAndTheirPathsWhereTwoNamesAreTheSame) {
     machine.makeFolder("C:\\z\\書類");
-    machine.writeBytes("C:\\z\\desktop.ini", "[LocalizedFileNames]\r\n書類=同じ\r\n");
+    machine.folders.displayNames["C:\\z\\書類"] = "同じ";
     const PopupItem separator{"", "", true, {}, true};
     EXPECT_EQ(destinationMenu(machine.folders, Transfer::Move,
                               {"C:\\x\\A&B", "D:\\", "C:\\y\\同じ", "D:\\同じ\\", "C:\\z\\書類", "C:\\z"}),
@@ -105,10 +88,9 @@ TEST_F(CopyMove, RecentFoldersShowTheNamesTheShellShowsAndTheirPathsWhereTwoName
                   {"フォルダーを選ぶ(&F)...", chooseFolderCommand, true, {}},
                   {"履歴を消す(&H)", clearRecentCommand, true, {}},
               }));
-    EXPECT_EQ(destinationMenu(machine.folders, Transfer::Copy, {})[0].text, "コピー先");
 }
 
-TEST_F(CopyMove, WhatCannotBeSentIsToldBeforeAnythingStarts) {
+TEST_F(CopyMove, WhatCannotBeSentIsToldBeforeAnythingStartsAndTheLastCommandEmptiesTheList) {
     machine.writeBytes(recentFile, "C:\\無い\r\nC:\\先\r\n");
     runCopyMove(machine.platform, operation, {Transfer::Move, {}});
     run(Transfer::Move, {"C:\\元\\a b.txt"}, "C:\\無い");
@@ -129,19 +111,8 @@ TEST_F(CopyMove, WhatCannotBeSentIsToldBeforeAnythingStarts) {
                                       {"移動できませんでした。\n\nアクセスが拒否されました。", "Parcelo", error},
                                   }));
     EXPECT_EQ(operation.calls, (Paths{"copy C:\\元\\a b.txt > C:\\先", "move C:\\元\\a b.txt > C:\\先"}));
-}
-
-TEST_F(CopyMove, EscAndACancelledDialogChangeNothingAndTheLastCommandEmptiesTheList) {
-    machine.writeBytes(recentFile, "C:\\先\r\n");
-    const test::Snapshot before = machine.snapshot();
-    run(Transfer::Copy, {"C:\\元\\a b.txt"}, std::nullopt);
-    run(Transfer::Copy, {"C:\\元\\a b.txt"}, chooseFolderCommand);
-    EXPECT_EQ(machine.snapshot(), before);
-    const BrowseCall browse{0, 0, "", "コピー先のフォルダーを選んでください。", 0x41, "C:\\先"};
-    EXPECT_EQ(machine.folderBrowser.calls, std::vector<BrowseCall>{browse});
     run(Transfer::Copy, {"C:\\元\\a b.txt"}, clearRecentCommand);
     EXPECT_EQ(recent(), "");
-    EXPECT_TRUE(operation.calls.empty() && machine.user.shown.empty());
 }
 
 TEST_F(CopyMove, AFolderPickedInTheDialogIsSentToAndAListThatCannotBeKeptIsNotAndNothingComplains) {

