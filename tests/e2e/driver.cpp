@@ -3,8 +3,8 @@
 // parcelo_driver [--desktop NAME] COMMAND ARGS...: exit 0 on success, else a message on stderr.
 // WINDOW is a visible top-level window, by its caption, its design's name ("frmOpt") or its class ("#32768",
 // a popup menu); of two with one caption (a modal box and its disabled owner) the enabled one. CONTROL is a
-// child at any depth, by its design's name ("frmOpt.txtPath"), a box's name ("prompt.edit", "open.fileName"),
-// its text or its class. A design's name in place of WINDOW says the window as well ("press frmOpt.cmdOK");
+// child at any depth, by its design's name ("frmOpt.txtPath"), its text or its class ("Edit", a box's first
+// text box). A design's name in place of WINDOW says the window as well ("press frmOpt.cmdOK");
 // a menu item goes by its design's name ("frmMain.mnuVer"). Each command waits up to 15 s for what it names.
 //
 //   windows                          every window, at any depth: class, caption, visible or hidden
@@ -21,13 +21,12 @@
 //   set-text WINDOW CONTROL TEXT     the box's text replaced, as typing leaves it
 //   keys WINDOW [CONTROL] KEY...     DOWN, UP, RIGHT, HOME, SPACE, RETURN, ESCAPE or DELETE, pressed in the control or
 //                                    else the window (a list view: HOME, DOWN select a row, SPACE ticks it)
-//   double-click WINDOW LIST ENTRY   on a list box's entry
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
 //   drop WINDOW CONTROL PATH         a file dragged from Explorer and let go there; prints "link" or "no link",
 //                                    whether the pointer showed a link on the way
 //   move WINDOW LEFT TOP WIDTH HEIGHT  the frame left there by the user; prints where the program keeps it
 //   minimize WINDOW, close WINDOW    the title bar's buttons (close, when minimized: from the taskbar)
-//   hidden PATH (1 or 0), make-link PATH TARGET [ARGUMENTS]: no window needed
+//   make-link PATH TARGET [ARGUMENTS] a shortcut written as the shell writes one; no window needed
 #include <windows.h>
 #include <shlobj.h>
 #include <wrl/client.h>
@@ -43,7 +42,6 @@
 #include "mainwindow/frmMain_design.h"
 #include "options/frmOpt_design.h"
 #include "platform/control_ids.h"
-#include "platform/win32/resources/resource.h"
 
 namespace {
 
@@ -108,13 +106,6 @@ std::wstring wide(std::string_view utf8) {
     return text;
 }
 
-long number(const std::wstring& text) {
-    wchar_t* end = nullptr;
-    const long value = std::wcstol(text.c_str(), &end, 10);
-    if (text.empty() || *end) throw Failure{L"not a number: " + text};
-    return value;
-}
-
 const FormDesign* designNamed(std::wstring_view name) {
     for (const FormDesign* design : {&parcelo::frmMainDesign, &parcelo::frmOptDesign, &parcelo::frmAboutDesign,
                                      &parcelo::frmItemsDesign})
@@ -160,11 +151,11 @@ NamedId requireNamed(const std::wstring& name) {
     throw Failure{L"no control or menu item " + name + L" in the designs"};
 }
 
-// The first child at any depth with this id or, without an id, with this text or class.
-HWND findChild(HWND parent, const std::wstring& key, int id = 0) {
+// The first child at any depth with this text or class.
+HWND findChild(HWND parent, const std::wstring& key) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (id ? GetDlgCtrlID(child) == id : windowText(child) == key || className(child) == key) return child;
-        if (HWND found = findChild(child, key, id)) return found;
+        if (windowText(child) == key || className(child) == key) return child;
+        if (HWND found = findChild(child, key)) return found;
     }
     return nullptr;
 }
@@ -172,32 +163,20 @@ HWND findChild(HWND parent, const std::wstring& key, int id = 0) {
 // The visible top-level window the key names, showing the text in a control when one is given.
 HWND findWindow(const std::wstring& key, const std::wstring& text) {
     const FormDesign* design = designNamed(key);
-    struct Search {
-        std::wstring key;
-        bool designed;
-        const std::wstring& text;
-        HWND enabled = nullptr, disabled = nullptr;
-    } search{design ? wide(design->caption) : key, design != nullptr, text};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            const std::wstring kind = className(window);
-            wchar_t caption[512] = {};
-            GetWindowTextW(window, caption, 512);  // a top-level window's caption, without a message
-            const bool named = caption == s.key || kind == s.key;
-            // A design's caption is never a system box's (class #32770).
-            if (!IsWindowVisible(window) || !named || (s.designed && kind == L"#32770") ||
-                (!s.text.empty() && !findChild(window, s.text)))
-                return TRUE;
-            if (IsWindowEnabled(window)) {
-                s.enabled = window;
-                return FALSE;
-            }
-            if (!s.disabled) s.disabled = window;
-            return TRUE;
-        },
-        LPARAM(&search));
-    return search.enabled ? search.enabled : search.disabled;
+    const std::wstring name = design ? wide(design->caption) : key;
+    HWND disabled = nullptr;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        const std::wstring kind = className(window);
+        wchar_t caption[512] = {};
+        GetWindowTextW(window, caption, 512);  // a top-level window's caption, without a message
+        // A design's caption is never a system box's (class #32770).
+        if (!IsWindowVisible(window) || (caption != name && kind != name) || (design && kind == L"#32770") ||
+            (!text.empty() && !findChild(window, text)))
+            continue;
+        if (IsWindowEnabled(window)) return window;
+        if (!disabled) disabled = window;
+    }
+    return disabled;
 }
 
 HWND requireWindow(const std::wstring& key, const std::wstring& text = {}) {
@@ -205,13 +184,7 @@ HWND requireWindow(const std::wstring& key, const std::wstring& text = {}) {
     throw Failure{L"no window \"" + key + (text.empty() ? L"\"" : L"\" showing \"" + text + L"\"")};
 }
 
-// Controls of the boxes that have no design: Parcelo's prompt box and the system's dialogs.
-constexpr std::pair<std::wstring_view, int> boxControls[] = {
-    {L"prompt.edit", IDC_PROMPT_EDIT},
-    {L"open.fileName", 1148},  // the open-file dialog's file name box (cmb13)
-};
-
-// A control by its design's or box's name, else by its text or class.
+// A control by its design's name, else by its text or class.
 HWND findControl(HWND window, const std::wstring& key) {
     if (designOf(key)) {
         const NamedId control = requireNamed(key);
@@ -220,8 +193,6 @@ HWND findControl(HWND window, const std::wstring& key) {
         const HWND parent = designOf(control.container) ? findControl(window, control.container) : window;
         return parent ? GetDlgItem(parent, control.id) : nullptr;
     }
-    for (const auto& [name, id] : boxControls)
-        if (name == key) return findChild(window, {}, id);
     return findChild(window, key);
 }
 
@@ -369,10 +340,6 @@ bool runSystemCommand(const Args& args) {
                 return TRUE;
             },
             0);
-    } else if (command == L"hidden") {
-        const DWORD attributes = GetFileAttributesW(args.at(1).c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure{L"no file " + args.at(1)};
-        printFields(std::wstring(attributes & FILE_ATTRIBUTE_HIDDEN ? L"1" : L"0"));
     } else if (command == L"make-link") {
         makeLink(args.at(1), args.at(2), args.size() > 3 ? args[3] : L"");
     } else {
@@ -389,7 +356,7 @@ void runWindowCommand(const Args& args) {
     }
     const HWND window = requireWindow(args.at(1), command == L"controls" && args.size() > 2 ? args[2] : L"");
     const UINT dpi = GetDpiForWindow(window);
-    const auto pixels = [&](size_t i) { return MulDiv(int(number(args.at(i))), int(dpi), 1440); };
+    const auto pixels = [&](size_t i) { return MulDiv(std::stoi(args.at(i)), int(dpi), 1440); };
     DWORD_PTR ignored = 0;
     if (command == L"window") {
         RECT frame, client;
@@ -424,16 +391,6 @@ void runWindowCommand(const Args& args) {
             PostMessageW(target, WM_KEYDOWN, *key, 1);
             PostMessageW(target, WM_KEYUP, *key, 0xC0000001);
         }
-    } else if (command == L"double-click") {
-        const HWND list = requireChild(window, args.at(2));
-        const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(args.at(3).c_str()));
-        if (index == LB_ERR) throw Failure{L"no entry \"" + args.at(3) + L"\" in " + args.at(2)};
-        SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
-        RECT item{};
-        SendMessageW(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&item));
-        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-            PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     } else if (command == L"select-folder") {
         // The dialog fills its tree after it shows, and selects nothing before.
         const auto selected = poll([&]() -> std::optional<std::wstring> {
@@ -486,8 +443,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     } catch (const Failure& failure) {
         write(STD_ERROR_HANDLE, L"parcelo_driver: " + failure.message + L"\n");
-    } catch (const std::out_of_range&) {
-        write(STD_ERROR_HANDLE, L"parcelo_driver: too few arguments (see driver.cpp)\n");
+    } catch (const std::logic_error&) {
+        write(STD_ERROR_HANDLE, L"parcelo_driver: too few arguments or not a number (see driver.cpp)\n");
     }
     return 1;
 }

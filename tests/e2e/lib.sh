@@ -90,7 +90,7 @@ make_program() { install -D "$parcelo_exe" "$(host_path "$1")"; }
 name_shortcut() {  # path name [check...]
   drv controls 作成 "ショートカット名を入力してください$1" >/dev/null
   "${@:3}"
-  drv set-text 作成 prompt.edit "$2"
+  drv set-text 作成 Edit "$2"
   drv press 作成 OK
   drv controls Parcelo 完了 >/dev/null
   "${@:3}"
