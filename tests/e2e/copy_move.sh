@@ -16,7 +16,7 @@ launch_parcelo /copyto "$sent\\写真 1.txt" "$sent\\メモ b.txt"
 wait_until "the copy menu" prints $'1\tコピー先\tcommand\n'"$commands" drv entries "#32768"
 drv keys "#32768" DOWN DOWN RETURN
 drv controls "$browse" コピー先のフォルダーを選んでください。 >/dev/null
-wait_until "the item selected in the tree" prints "送り 先" drv select-folder "$browse" "$picked"
+wait_until "the item selected in the tree" prints '送り 先' drv select-folder "$browse" "$picked"
 screenshot copy_move_browse.png "$browse"
 drv press "$browse" OK
 wait_parcelo_exit

@@ -22,6 +22,7 @@
 //   keys WINDOW [CONTROL] KEY...     DOWN, UP, RIGHT, HOME, SPACE, RETURN, ESCAPE or DELETE, pressed in the control or
 //                                    else the window (a list view: HOME, DOWN select a row, SPACE ticks it)
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
+//                                    (the dialog fills its tree after it shows: until then, not the folder's)
 //   drop WINDOW CONTROL PATH         a file dragged from Explorer and let go there; prints "link" or "no link",
 //                                    whether the pointer showed a link on the way
 //   move WINDOW LEFT TOP WIDTH HEIGHT  the frame left there by the user; prints where the program keeps it
@@ -392,13 +393,7 @@ void runWindowCommand(const Args& args) {
             PostMessageW(target, WM_KEYUP, *key, 0xC0000001);
         }
     } else if (command == L"select-folder") {
-        // The dialog fills its tree after it shows, and selects nothing before.
-        const auto selected = poll([&]() -> std::optional<std::wstring> {
-            std::wstring name = probe(window, args.at(2));
-            return name.empty() ? std::nullopt : std::optional(name);
-        });
-        if (!selected) throw Failure{L"the dialog selects nothing for " + args.at(2)};
-        printFields(*selected);
+        printFields(probe(window, args.at(2)));
     } else if (command == L"drop") {
         printFields(std::wstring(dropFile(requireChild(window, args.at(2)), args.at(3)) & DROPEFFECT_LINK ? L"link" : L"no link"));
     } else if (command == L"move") {

@@ -11,14 +11,9 @@
 #include <algorithm>
 
 #include <string>
+#include <string_view>
 
 namespace {
-
-std::wstring className(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
 
 void describe(HMENU menu, int level, std::wstring& out) {
     const int count = GetMenuItemCount(menu);
@@ -50,7 +45,9 @@ std::wstring treeSelection(HWND tree) {
 // or else the items of the window's menu: the menu bar's, or a popup menu's.
 std::wstring entries(HWND window) {
     std::wstring out;
-    const std::wstring kind = className(window);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    const std::wstring_view kind = name;
     if (kind == L"ListBox") {
         for (int i = 0; i < ListBox_GetCount(window); ++i) {
             std::wstring text(ListBox_GetTextLen(window, i) + 1, L'\0');
