@@ -33,6 +33,7 @@
 #include <wrl/client.h>
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -120,45 +121,48 @@ const FormDesign* designOf(std::wstring_view name) {
     return dot == std::wstring_view::npos ? nullptr : designNamed(name.substr(0, dot));
 }
 
-// A control or menu command of a design and the id the program gives it.
-struct NamedId {
-    std::wstring name;  // "frmMain.cmdCr"
-    int id;
-    bool isControl;
-    std::wstring container;  // a control's: the window's name or the containing control's
-};
-
-// Everything of the design that has an id of its own: controls and the menu items that are commands
-// (no separators, no menu-bar entries that open a drop-down).
-std::vector<NamedId> namedIds(const FormDesign& design) {
-    const std::wstring form = wide(design.name);
-    std::vector<NamedId> ids;
-    for (const parcelo::ControlDesign& c : design.controls)
-        ids.push_back({form + L'.' + wide(c.name), parcelo::controlId(c), true,
-                       c.container.empty() ? form : form + L'.' + wide(c.container)});
-    const auto& menu = design.menu;
-    for (size_t i = 0; i < menu.size(); ++i) {
-        const bool opensDropDown = menu[i].level == 1 && i + 1 < menu.size() && menu[i + 1].level == 2;
-        if (menu[i].caption != "-" && !opensDropDown)
-            ids.push_back({form + L'.' + wide(menu[i].name), parcelo::menuItemId(i), false, {}});
-    }
-    return ids;
-}
-
-NamedId requireNamed(const std::wstring& name) {
+// The id the program gives a menu item of a design ("frmMain.mnuVer"), or 0 for any other name.
+int menuItemIdOf(std::wstring_view name) {
     const FormDesign* design = designOf(name);
-    for (const NamedId& named : design ? namedIds(*design) : std::vector<NamedId>{})
-        if (named.name == name) return named;
-    throw Failure{L"no control or menu item " + name + L" in the designs"};
+    for (size_t i = 0; design && i < design->menu.size(); ++i)
+        if (wide(design->name) + L'.' + wide(design->menu[i].name) == name) return parcelo::menuItemId(i);
+    return 0;
 }
 
-// The first child at any depth with this text or class.
-HWND findChild(HWND parent, const std::wstring& key) {
+// A child's name: in a window of a design, the design's control with its id in that container ("frmMain.cmdCr"
+// in "frmMain.Picture1" in "frmMain"); else its id.
+std::wstring childName(HWND child, const std::wstring& container, const FormDesign* design) {
+    const int id = GetDlgCtrlID(child);
+    const std::wstring form = design ? wide(design->name) : L"";
+    for (const parcelo::ControlDesign& c : design ? design->controls : std::span<const parcelo::ControlDesign>())
+        if (parcelo::controlId(c) == id && container == (c.container.empty() ? form : form + L'.' + wide(c.container)))
+            return form + L'.' + wide(c.name);
+    return std::to_wstring(id);
+}
+
+// Shows `visit` each child at any depth with its name and its container's, until it answers true.
+template <typename Visit>
+bool walk(HWND parent, const std::wstring& parentName, const FormDesign* design, Visit visit) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (windowText(child) == key || className(child) == key) return child;
-        if (HWND found = findChild(child, key)) return found;
+        const std::wstring name = childName(child, parentName, design);
+        if (visit(child, name, parentName) || walk(child, name, design, visit)) return true;
     }
-    return nullptr;
+    return false;
+}
+
+// The container name of a window's own children: its design's name, or 0.
+std::wstring rootName(const FormDesign* design) { return design ? wide(design->name) : L"0"; }
+
+// The first child at any depth with this name of a design, text or class.
+HWND findChild(HWND parent, const std::wstring& key) {
+    const FormDesign* design = designOf(key);
+    HWND found = nullptr;
+    walk(parent, rootName(design), design, [&](HWND child, const std::wstring& name, const std::wstring&) {
+        const bool named = design ? name == key : windowText(child) == key || className(child) == key;
+        found = named ? child : nullptr;
+        return named;
+    });
+    return found;
 }
 
 // The visible top-level window the key names, showing the text in a control when one is given.
@@ -185,20 +189,8 @@ HWND requireWindow(const std::wstring& key, const std::wstring& text = {}) {
     throw Failure{L"no window \"" + key + (text.empty() ? L"\"" : L"\" showing \"" + text + L"\"")};
 }
 
-// A control by its design's name, else by its text or class.
-HWND findControl(HWND window, const std::wstring& key) {
-    if (designOf(key)) {
-        const NamedId control = requireNamed(key);
-        if (!control.isControl) throw Failure{key + L" is a menu item, not a control"};
-        // A design's control is the child with its id of its container: the window or a control of the design.
-        const HWND parent = designOf(control.container) ? findControl(window, control.container) : window;
-        return parent ? GetDlgItem(parent, control.id) : nullptr;
-    }
-    return findChild(window, key);
-}
-
 HWND requireChild(HWND window, const std::wstring& key) {
-    if (HWND child = poll([&] { return findControl(window, key); })) return child;
+    if (HWND child = poll([&] { return findChild(window, key); })) return child;
     throw Failure{L"no control " + key + L" in the window"};
 }
 
@@ -209,26 +201,21 @@ std::wstring twipsFields(const RECT& r, UINT dpi) {
            std::to_wstring(twips(r.right - r.left, dpi)) + L'\t' + std::to_wstring(twips(r.bottom - r.top, dpi));
 }
 
-// The children at any depth, one a line. In a window of a design, the design's controls show their names for
-// ids and the window its design's name: "frmMain.cmdCr" in "frmMain.Picture1" in "frmMain".
-void listChildren(HWND parent, const std::wstring& parentLabel, const FormDesign* design, UINT dpi) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+// The children at any depth, one a line, by their names (the window itself goes by its design's name, or 0).
+void listChildren(HWND window, const FormDesign* design, UINT dpi) {
+    walk(window, rootName(design), design, [&](HWND child, const std::wstring& name, const std::wstring& container) {
         RECT r;
         GetWindowRect(child, &r);
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+        MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
         const std::wstring kind = className(child);
         const LONG style = GetWindowLongW(child, GWL_STYLE);
         DWORD_PTR check = 0;
         if (kind == L"Button") SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &check);
         const std::wstring flags{(style & WS_VISIBLE) ? L'V' : L'-', (style & WS_DISABLED) ? L'-' : L'E',
                                  (style & WS_TABSTOP) ? L'T' : L'-', check == BST_CHECKED ? L'C' : L'-'};
-        const int id = GetDlgCtrlID(child);
-        std::wstring label = std::to_wstring(id);
-        for (const NamedId& named : design ? namedIds(*design) : std::vector<NamedId>{})
-            if (named.isControl && named.id == id && named.container == parentLabel) label = named.name;
-        printFields(label, kind, windowText(child), twipsFields(r, dpi), parentLabel, flags);
-        listChildren(child, label, design, dpi);
-    }
+        printFields(name, kind, windowText(child), twipsFields(r, dpi), container, flags);
+        return false;
+    });
 }
 
 // Asks window_probe.cpp, hooked into the thread of the window for one message sent to it, to do there what
@@ -369,14 +356,12 @@ void runWindowCommand(const Args& args) {
         printFields(twipsFields(frame, dpi), twipsFields({origin.x, origin.y, origin.x + client.right, origin.y + client.bottom}, dpi),
                     std::to_wstring(dpi), state);
     } else if (command == L"controls") {
-        const FormDesign* design = designNamed(args.at(1));
-        listChildren(window, design ? args.at(1) : L"0", design, dpi);
+        listChildren(window, designNamed(args.at(1)), dpi);
     } else if (command == L"entries") {
         write(STD_OUTPUT_HANDLE, probe(args.size() > 2 ? requireChild(window, args[2]) : window, L""));
     } else if (command == L"press") {
         // Posted, for the press may open a modal box, which would keep a sent message from returning.
-        const std::optional<NamedId> named = designOf(args.at(2)) ? std::optional(requireNamed(args.at(2))) : std::nullopt;
-        if (named && !named->isControl) PostMessageW(window, WM_COMMAND, WPARAM(named->id), 0);
+        if (const int id = menuItemIdOf(args.at(2))) PostMessageW(window, WM_COMMAND, WPARAM(id), 0);
         else PostMessageW(requireChild(window, args.at(2)), BM_CLICK, 0, 0);
     } else if (command == L"set-text") {
         const HWND control = requireChild(window, args.at(2));
