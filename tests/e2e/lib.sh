@@ -57,12 +57,6 @@ launch_parcelo() {
 
 start_parcelo() { launch_parcelo "$@"; drv window frmMain >/dev/null; }
 
-# Fails if a window of this class shows: ParceloMain, the main window; #32770, a box.
-expect_no_window() {
-  drv windows | awk -F'\t' -v class="$1" '$1 == class && $3 == "visible" { exit 1 }' ||
-    fail "a window $1 is showing: $(drv windows | grep visible | tr '\n' '|')"
-}
-
 # The desktop's explorer ends with the last program on it, so its end is the end of Parcelo.
 parcelo_ended() { ! kill -0 "$parcelo_pid" 2>/dev/null || { echo "Parcelo still running"; false; }; }
 wait_parcelo_exit() { wait_until "the end of Parcelo after it was closed" parcelo_ended; }
@@ -136,6 +130,13 @@ expect_layout() {  # [tolerance]
       { for (i = 1; i <= 9; i++) bad += i >= 4 && i <= 7 ? ($i - $(i + 9)) ^ 2 > tolerance ^ 2 : $i != $(i + 9) }
       bad { print "design, then window: " $0; exit 1 }' >&2 ||
     fail "the controls differ from the design in a client area of $CLIENT_WIDTH x $CLIENT_HEIGHT twips"
+}
+
+# Fails unless what COMMAND... prints is the listing of that name in expected/ (without its comment lines).
+expect_listing() {  # name command...
+  "${@:2}" >"$log/$1.tsv"
+  grep -v '^#' "$e2e_dir/expected/$1.tsv" | diff -u - "$log/$1.tsv" >&2 ||
+    fail "the listing differs from expected/$1.tsv (- expected, + found)"
 }
 
 # What COMMAND... prints, on one line; succeeds when it is exactly the lines expected.

@@ -27,7 +27,7 @@ drv set-text フォルダ作成 Edit '新しいﾌｫﾙﾀﾞ 1'
 drv press フォルダ作成 OK
 wait_until "the new folder in the folder list" prints "$list"$'\n新しいﾌｫﾙﾀﾞ 1' folders_listed
 wait_until "the new folder in the view" prints $'サブ\n新しいﾌｫﾙﾀﾞ 1' view
-expect_no_window "#32770"
+drv wait-gone "#32770"  # no box
 
 drv keys frmMain.dirDir DOWN RETURN
 wait_until "the view moved to サブ" prints $'two.txt\n一.txt' view
