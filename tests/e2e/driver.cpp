@@ -7,7 +7,7 @@
 // text box). A design's name in place of WINDOW says the window as well ("press frmOpt.cmdOK");
 // a menu item goes by its design's name ("frmMain.mnuVer"). Each command waits up to 15 s for what it names.
 //
-//   windows                          every window, at any depth: class, caption, visible or hidden
+//   windows                          the class of every window, at any depth, shown or hidden
 //   window WINDOW                    the frame's left, top, width, height, the client area's the same (twips,
 //                                    on the screen), dpi, and normal, minimized or maximized
 //   controls WINDOW [TEXT]           once a control shows TEXT, each control: name, class, text, left, top,
@@ -312,22 +312,17 @@ DWORD dropFile(HWND control, const std::wstring& path) {
     return source.effects();
 }
 
-BOOL CALLBACK printWindow(HWND window, LPARAM) {
-    printFields(className(window), windowText(window), IsWindowVisible(window) ? L"visible" : L"hidden");
-    return TRUE;
-}
-
 // The commands that need no window.
 bool runSystemCommand(const Args& args) {
     const std::wstring& command = args.at(0);
     if (command == L"windows") {
-        EnumWindows(
-            [](HWND window, LPARAM) -> BOOL {
-                printWindow(window, 0);
-                EnumChildWindows(window, printWindow, 0);  // every descendant
-                return TRUE;
-            },
-            0);
+        for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+            printFields(className(window));
+            walk(window, L"0", nullptr, [](HWND child, auto&, auto&) {
+                printFields(className(child));
+                return false;
+            });
+        }
     } else if (command == L"make-link") {
         makeLink(args.at(1), args.at(2), args.size() > 3 ? args[3] : L"");
     } else {
