@@ -24,7 +24,7 @@
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
 //                                    (the dialog fills its tree after it shows: until then, not the folder's)
 //   drop WINDOW CONTROL PATH         a file dragged from Explorer and let go there; prints "link" or "no link",
-//                                    whether the pointer showed a link on the way
+//                                    the effect the drop ended with
 //   move WINDOW LEFT TOP WIDTH HEIGHT  the frame left there by the user; prints where the program keeps it
 //   minimize WINDOW, close WINDOW    the title bar's buttons (close, when minimized: from the taskbar)
 //   make-link PATH TARGET [ARGUMENTS] a shortcut written as the shell writes one; no window needed
@@ -283,19 +283,15 @@ public:
         }
         return DRAGDROP_S_DROP;
     }
-    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
-        effects_ |= effect;
-        return DRAGDROP_S_USEDEFAULTCURSORS;
-    }
-    DWORD effects() const { return effects_; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
 private:
     POINT at_;
     int moves_ = 0;
-    DWORD effects_ = 0;
 };
 
 // Drags the file onto the middle of the control: the data the shell offers for it, as Explorer drags it.
+// The effect the drop ends with, which the pointer showed on the way (a drop shown as none does not happen).
 DWORD dropFile(HWND control, const std::wstring& path) {
     OleInitialize(nullptr);
     ComPtr<IShellItem> item;
@@ -309,7 +305,7 @@ DWORD dropFile(HWND control, const std::wstring& path) {
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
-    return source.effects();
+    return effect;
 }
 
 // The commands that need no window.

@@ -37,8 +37,8 @@ wait_until() {  # what command...
 
 # Wine's programs write into files, never into a pipe: a helper process that Wine starts on the way would
 # hold the pipe open long after the call.
-# drv works the windows on the scenario's desktop; ask only reads the system (special folders, shortcuts),
-# which needs no desktop and still works after the program and its desktop have gone.
+# drv works the windows on the scenario's desktop; ask makes shortcuts, which needs no desktop and works
+# before the program and its desktop are there.
 # The driver explains every failure; a failure without a word is Wine's, which now and then cannot start a
 # process at all ("failed to map the shared user data"), and the call is made once more.
 drv() { ask --desktop "$scenario" "$@"; }

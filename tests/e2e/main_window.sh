@@ -111,7 +111,7 @@ drv press frmItems.cmdClose
 drv wait-gone frmItems
 
 # A program dropped on the window, the pointer showing a link on the way, is named and linked.
-expect_equal "the pointer over the window" link "$(drv drop frmMain.Picture1 "$program")"
+expect_equal "the effect of the drop" link "$(drv drop frmMain.Picture1 "$program")"
 name_shortcut "$program" ドロップ
 expect_shortcut ドロップ "$program"
 
