@@ -226,10 +226,8 @@ std::wstring probe(HWND window, const std::wstring& request) {
     const HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, mappingBytes, name.c_str());
     auto* text = static_cast<wchar_t*>(mapping ? MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0) : nullptr);
     if (text) wcsncpy(text, request.c_str(), mappingBytes / sizeof(wchar_t));
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring probePath = std::wstring(self, wcsrchr(self, L'\\') + 1) + L"parcelo_window_probe.dll";
-    const HMODULE module = LoadLibraryW(probePath.c_str());
+    // Found beside the driver, the first place searched; the hook takes its full path into the program.
+    const HMODULE module = LoadLibraryW(L"parcelo_window_probe.dll");
     const auto proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, "windowProbe"))) : nullptr;
     const HHOOK hook = proc ? SetWindowsHookExW(WH_CALLWNDPROC, proc, module, GetWindowThreadProcessId(window, nullptr)) : nullptr;
     DWORD_PTR ignored = 0;
@@ -240,7 +238,7 @@ std::wstring probe(HWND window, const std::wstring& request) {
     if (hook) UnhookWindowsHookEx(hook);
     if (text) UnmapViewOfFile(text);
     if (mapping) CloseHandle(mapping);
-    if (!answered) throw Failure{L"cannot look into the window (" + probePath + L")"};
+    if (!answered) throw Failure{L"cannot look into the window (parcelo_window_probe.dll)"};
     return answer;
 }
 
