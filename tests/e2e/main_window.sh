@@ -45,7 +45,6 @@ drv press Parcelo OK
 drv controls Parcelo 完了 >/dev/null
 drv press Parcelo OK
 expect_shortcut '夏の写真' "$folder"
-drv controls Parcelo 'ﾌｫﾙﾀﾞを開く' >/dev/null
 
 # Parcelo and its copy and move entries put into Send To by their commands.
 for command in mnuReg mnuCopyMove; do
