@@ -232,7 +232,7 @@ std::wstring probe(HWND window, const std::wstring& request) {
     const HHOOK hook = proc ? SetWindowsHookExW(WH_CALLWNDPROC, proc, module, GetWindowThreadProcessId(window, nullptr)) : nullptr;
     DWORD_PTR ignored = 0;
     const bool answered = hook && text &&
-        SendMessageTimeoutW(window, RegisterWindowMessageW(L"ParceloWindowProbe"), GetCurrentProcessId(), 0,
+        SendMessageTimeoutW(window, RegisterWindowMessageW(L"ParceloWindowProbe"), GetCurrentProcessId(), mappingBytes,
                             SMTO_ABORTIFHUNG, timeoutMs, &ignored);
     std::wstring answer = answered ? std::wstring(text) : std::wstring();
     if (hook) UnhookWindowsHookEx(hook);
