@@ -12,20 +12,19 @@ echo one >"$sub/一.txt"
 echo two >"$sub/two.txt"
 folders="\"$win_work\\送る先\",\"\""
 write_data_ini "$folders,8100,6600,1500,2250,0,0"
-folders_listed() { drv entries frmMain.dirDir; }
 view() { drv entries frmMain SysListView32 | LC_ALL=C sort; }
 
 start_parcelo
 expect_equal "outer rectangle (left, top, width, height in twips)" $'2250\t1500\t8100\t6600' \
   "$(drv window frmMain | cut -f1-4)"
 list=$(printf '%s\n' 'c:\' e2e placement 送る先 サブ)
-wait_until "the folder list at the target folder" prints "$list" folders_listed
+wait_until "the folder list at the target folder" prints "$list" drv entries frmMain.dirDir
 drv press frmMain.cmdNdir
 drv controls フォルダ作成 フォルダ名を入力してください >/dev/null
 screenshot new_folder_name.png フォルダ作成
 drv set-text フォルダ作成 Edit '新しいﾌｫﾙﾀﾞ 1'
 drv press フォルダ作成 OK
-wait_until "the new folder in the folder list" prints "$list"$'\n新しいﾌｫﾙﾀﾞ 1' folders_listed
+wait_until "the new folder in the folder list" prints "$list"$'\n新しいﾌｫﾙﾀﾞ 1' drv entries frmMain.dirDir
 wait_until "the new folder in the view" prints $'サブ\n新しいﾌｫﾙﾀﾞ 1' view
 drv wait-gone "#32770"  # no box
 
