@@ -18,7 +18,7 @@
 //                                    caption, popup or command
 //   wait-gone WINDOW                 until no such window shows
 //   press WINDOW CONTROL|MENU-ITEM   a click on a button, or a menu item chosen
-//   set-text WINDOW CONTROL TEXT     the box's text replaced, as typing leaves it
+//   set-text WINDOW CONTROL TEXT     the text box's text replaced, as typing leaves it
 //   keys WINDOW [CONTROL] KEY...     DOWN, UP, RIGHT, HOME, SPACE, RETURN, ESCAPE or DELETE, pressed in the control or
 //                                    else the window (a list view: HOME, DOWN select a row, SPACE ticks it)
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
@@ -353,10 +353,9 @@ void runWindowCommand(const Args& args) {
         if (const int id = menuItemIdOf(args.at(2))) PostMessageW(window, WM_COMMAND, WPARAM(id), 0);
         else PostMessageW(requireChild(window, args.at(2)), BM_CLICK, 0, 0);
     } else if (command == L"set-text") {
-        const HWND control = requireChild(window, args.at(2));
-        const HWND edit = className(control) == L"Edit" ? control : findChild(control, L"Edit");
-        if (edit) SendMessageTimeoutW(edit, WM_SETTEXT, 0, LPARAM(args.at(3).c_str()), SMTO_ABORTIFHUNG, timeoutMs, &ignored);
-        if (!edit || windowText(edit) != args.at(3)) throw Failure{L"control " + args.at(2) + L" did not take the text"};
+        const HWND edit = requireChild(window, args.at(2));
+        SendMessageTimeoutW(edit, WM_SETTEXT, 0, LPARAM(args.at(3).c_str()), SMTO_ABORTIFHUNG, timeoutMs, &ignored);
+        if (windowText(edit) != args.at(3)) throw Failure{L"control " + args.at(2) + L" did not take the text"};
     } else if (command == L"keys") {
         const bool inControl = !keyCode(args.at(2));
         const HWND target = inControl ? requireChild(window, args.at(2)) : window;
