@@ -20,8 +20,9 @@ screenshot main_window.png
 expect_listing main_window_menu drv entries frmMain
 
 # "作成(&C)" with no file chosen opens the file dialog; the file chosen there is the path the name prompt
-# asks about. "ﾌｫﾙﾀﾞを開く" opens the folder-browse dialog titled "参照", and the folder picked there and
-# the name typed make a shortcut in the Send To folder that opens that folder.
+# asks about. "フォルダにリンク&F" opens the folder-browse dialog titled "参照", and cancelled it leads to no
+# box; "ﾌｫﾙﾀﾞを開く" opens it too, and the folder picked there and the name typed make a shortcut in the
+# Send To folder that opens that folder.
 program='C:\Program Files\テスト\app.exe'
 folder='C:\写真\夏 2024'
 make_program "$program"
@@ -32,6 +33,12 @@ drv controls 開く 'exeﾌｧｲﾙ(*.exe,*.com)' >/dev/null
 drv set-text 開く Edit "$program"
 drv press 開く '開く(&O)'
 name_shortcut "$program" 選んだ
+
+drv press frmMain.mnuDi
+drv controls "$browse" 参照 >/dev/null
+drv press "$browse" キャンセル
+drv wait-gone "$browse"
+drv wait-gone "#32770"  # no box after it
 
 drv press frmMain.cmdFopen
 drv controls "$browse" 参照 >/dev/null
