@@ -3,11 +3,11 @@
 // parcelo_driver [--desktop NAME] COMMAND ARGS...: exit 0 on success, else a message on stderr.
 // WINDOW is a visible top-level window, by its caption, its design's name ("frmOpt") or its class ("#32768",
 // a popup menu); of two with one caption (a modal box and its disabled owner) the enabled one. CONTROL is a
-// child at any depth, by its design's name ("frmOpt.txtPath"), a box's name ("prompt.edit", "open.fileName"),
-// its text or its class. A design's name in place of WINDOW says the window as well ("press frmOpt.cmdOK");
+// child at any depth, by its design's name ("frmOpt.txtPath"), its text or its class ("Edit", a box's first
+// text box). A design's name in place of WINDOW says the window as well ("press frmOpt.cmdOK");
 // a menu item goes by its design's name ("frmMain.mnuVer"). Each command waits up to 15 s for what it names.
 //
-//   windows                          every window, at any depth: class, caption, visible or hidden
+//   windows                          the class of every window, at any depth, shown or hidden
 //   window WINDOW                    the frame's left, top, width, height, the client area's the same (twips,
 //                                    on the screen), dpi, and normal, minimized or maximized
 //   controls WINDOW [TEXT]           once a control shows TEXT, each control: name, class, text, left, top,
@@ -18,21 +18,22 @@
 //                                    caption, popup or command
 //   wait-gone WINDOW                 until no such window shows
 //   press WINDOW CONTROL|MENU-ITEM   a click on a button, or a menu item chosen
-//   set-text WINDOW CONTROL TEXT     the box's text replaced, as typing leaves it
+//   set-text WINDOW CONTROL TEXT     the text box's text replaced, as typing leaves it
 //   keys WINDOW [CONTROL] KEY...     DOWN, UP, RIGHT, HOME, SPACE, RETURN, ESCAPE or DELETE, pressed in the control or
 //                                    else the window (a list view: HOME, DOWN select a row, SPACE ticks it)
-//   double-click WINDOW LIST ENTRY   on a list box's entry
 //   select-folder WINDOW PATH        the folder chosen in a folder-browse dialog; prints its tree's selection
+//                                    (the dialog fills its tree after it shows: until then, not the folder's)
 //   drop WINDOW CONTROL PATH         a file dragged from Explorer and let go there; prints "link" or "no link",
-//                                    whether the pointer showed a link on the way
+//                                    the effect the drop ended with
 //   move WINDOW LEFT TOP WIDTH HEIGHT  the frame left there by the user; prints where the program keeps it
 //   minimize WINDOW, close WINDOW    the title bar's buttons (close, when minimized: from the taskbar)
-//   hidden PATH (1 or 0), make-link PATH TARGET [ARGUMENTS]: no window needed
+//   make-link PATH TARGET [ARGUMENTS] a shortcut written as the shell writes one; no window needed
 #include <windows.h>
 #include <shlobj.h>
 #include <wrl/client.h>
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,7 +44,6 @@
 #include "mainwindow/frmMain_design.h"
 #include "options/frmOpt_design.h"
 #include "platform/control_ids.h"
-#include "platform/win32/resources/resource.h"
 
 namespace {
 
@@ -108,13 +108,6 @@ std::wstring wide(std::string_view utf8) {
     return text;
 }
 
-long number(const std::wstring& text) {
-    wchar_t* end = nullptr;
-    const long value = std::wcstol(text.c_str(), &end, 10);
-    if (text.empty() || *end) throw Failure{L"not a number: " + text};
-    return value;
-}
-
 const FormDesign* designNamed(std::wstring_view name) {
     for (const FormDesign* design : {&parcelo::frmMainDesign, &parcelo::frmOptDesign, &parcelo::frmAboutDesign,
                                      &parcelo::frmItemsDesign})
@@ -128,76 +121,67 @@ const FormDesign* designOf(std::wstring_view name) {
     return dot == std::wstring_view::npos ? nullptr : designNamed(name.substr(0, dot));
 }
 
-// A control or menu command of a design and the id the program gives it.
-struct NamedId {
-    std::wstring name;  // "frmMain.cmdCr"
-    int id;
-    bool isControl;
-    std::wstring container;  // a control's: the window's name or the containing control's
-};
-
-// Everything of the design that has an id of its own: controls and the menu items that are commands
-// (no separators, no menu-bar entries that open a drop-down).
-std::vector<NamedId> namedIds(const FormDesign& design) {
-    const std::wstring form = wide(design.name);
-    std::vector<NamedId> ids;
-    for (const parcelo::ControlDesign& c : design.controls)
-        ids.push_back({form + L'.' + wide(c.name), parcelo::controlId(c), true,
-                       c.container.empty() ? form : form + L'.' + wide(c.container)});
-    const auto& menu = design.menu;
-    for (size_t i = 0; i < menu.size(); ++i) {
-        const bool opensDropDown = menu[i].level == 1 && i + 1 < menu.size() && menu[i + 1].level == 2;
-        if (menu[i].caption != "-" && !opensDropDown)
-            ids.push_back({form + L'.' + wide(menu[i].name), parcelo::menuItemId(i), false, {}});
-    }
-    return ids;
-}
-
-NamedId requireNamed(const std::wstring& name) {
+// The id the program gives a menu item of a design ("frmMain.mnuVer"), or 0 for any other name.
+int menuItemIdOf(std::wstring_view name) {
     const FormDesign* design = designOf(name);
-    for (const NamedId& named : design ? namedIds(*design) : std::vector<NamedId>{})
-        if (named.name == name) return named;
-    throw Failure{L"no control or menu item " + name + L" in the designs"};
+    for (size_t i = 0; design && i < design->menu.size(); ++i)
+        if (wide(design->name) + L'.' + wide(design->menu[i].name) == name) return parcelo::menuItemId(i);
+    return 0;
 }
 
-// The first child at any depth with this id or, without an id, with this text or class.
-HWND findChild(HWND parent, const std::wstring& key, int id = 0) {
+// A child's name: in a window of a design, the design's control with its id in that container ("frmMain.cmdCr"
+// in "frmMain.Picture1" in "frmMain"); else its id.
+std::wstring childName(HWND child, const std::wstring& container, const FormDesign* design) {
+    const int id = GetDlgCtrlID(child);
+    const std::wstring form = design ? wide(design->name) : L"";
+    for (const parcelo::ControlDesign& c : design ? design->controls : std::span<const parcelo::ControlDesign>())
+        if (parcelo::controlId(c) == id && container == (c.container.empty() ? form : form + L'.' + wide(c.container)))
+            return form + L'.' + wide(c.name);
+    return std::to_wstring(id);
+}
+
+// Shows `visit` each child at any depth with its name and its container's, until it answers true.
+template <typename Visit>
+bool walk(HWND parent, const std::wstring& parentName, const FormDesign* design, Visit visit) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (id ? GetDlgCtrlID(child) == id : windowText(child) == key || className(child) == key) return child;
-        if (HWND found = findChild(child, key, id)) return found;
+        const std::wstring name = childName(child, parentName, design);
+        if (visit(child, name, parentName) || walk(child, name, design, visit)) return true;
     }
-    return nullptr;
+    return false;
+}
+
+// The container name of a window's own children: its design's name, or 0.
+std::wstring rootName(const FormDesign* design) { return design ? wide(design->name) : L"0"; }
+
+// The first child at any depth with this name of a design, text or class.
+HWND findChild(HWND parent, const std::wstring& key) {
+    const FormDesign* design = designOf(key);
+    HWND found = nullptr;
+    walk(parent, rootName(design), design, [&](HWND child, const std::wstring& name, const std::wstring&) {
+        const bool named = design ? name == key : windowText(child) == key || className(child) == key;
+        found = named ? child : nullptr;
+        return named;
+    });
+    return found;
 }
 
 // The visible top-level window the key names, showing the text in a control when one is given.
 HWND findWindow(const std::wstring& key, const std::wstring& text) {
     const FormDesign* design = designNamed(key);
-    struct Search {
-        std::wstring key;
-        bool designed;
-        const std::wstring& text;
-        HWND enabled = nullptr, disabled = nullptr;
-    } search{design ? wide(design->caption) : key, design != nullptr, text};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            const std::wstring kind = className(window);
-            wchar_t caption[512] = {};
-            GetWindowTextW(window, caption, 512);  // a top-level window's caption, without a message
-            const bool named = caption == s.key || kind == s.key;
-            // A design's caption is never a system box's (class #32770).
-            if (!IsWindowVisible(window) || !named || (s.designed && kind == L"#32770") ||
-                (!s.text.empty() && !findChild(window, s.text)))
-                return TRUE;
-            if (IsWindowEnabled(window)) {
-                s.enabled = window;
-                return FALSE;
-            }
-            if (!s.disabled) s.disabled = window;
-            return TRUE;
-        },
-        LPARAM(&search));
-    return search.enabled ? search.enabled : search.disabled;
+    const std::wstring name = design ? wide(design->caption) : key;
+    HWND disabled = nullptr;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        const std::wstring kind = className(window);
+        wchar_t caption[512] = {};
+        GetWindowTextW(window, caption, 512);  // a top-level window's caption, without a message
+        // A design's caption is never a system box's (class #32770).
+        if (!IsWindowVisible(window) || (caption != name && kind != name) || (design && kind == L"#32770") ||
+            (!text.empty() && !findChild(window, text)))
+            continue;
+        if (IsWindowEnabled(window)) return window;
+        if (!disabled) disabled = window;
+    }
+    return disabled;
 }
 
 HWND requireWindow(const std::wstring& key, const std::wstring& text = {}) {
@@ -205,28 +189,8 @@ HWND requireWindow(const std::wstring& key, const std::wstring& text = {}) {
     throw Failure{L"no window \"" + key + (text.empty() ? L"\"" : L"\" showing \"" + text + L"\"")};
 }
 
-// Controls of the boxes that have no design: Parcelo's prompt box and the system's dialogs.
-constexpr std::pair<std::wstring_view, int> boxControls[] = {
-    {L"prompt.edit", IDC_PROMPT_EDIT},
-    {L"open.fileName", 1148},  // the open-file dialog's file name box (cmb13)
-};
-
-// A control by its design's or box's name, else by its text or class.
-HWND findControl(HWND window, const std::wstring& key) {
-    if (designOf(key)) {
-        const NamedId control = requireNamed(key);
-        if (!control.isControl) throw Failure{key + L" is a menu item, not a control"};
-        // A design's control is the child with its id of its container: the window or a control of the design.
-        const HWND parent = designOf(control.container) ? findControl(window, control.container) : window;
-        return parent ? GetDlgItem(parent, control.id) : nullptr;
-    }
-    for (const auto& [name, id] : boxControls)
-        if (name == key) return findChild(window, {}, id);
-    return findChild(window, key);
-}
-
 HWND requireChild(HWND window, const std::wstring& key) {
-    if (HWND child = poll([&] { return findControl(window, key); })) return child;
+    if (HWND child = poll([&] { return findChild(window, key); })) return child;
     throw Failure{L"no control " + key + L" in the window"};
 }
 
@@ -237,26 +201,21 @@ std::wstring twipsFields(const RECT& r, UINT dpi) {
            std::to_wstring(twips(r.right - r.left, dpi)) + L'\t' + std::to_wstring(twips(r.bottom - r.top, dpi));
 }
 
-// The children at any depth, one a line. In a window of a design, the design's controls show their names for
-// ids and the window its design's name: "frmMain.cmdCr" in "frmMain.Picture1" in "frmMain".
-void listChildren(HWND parent, const std::wstring& parentLabel, const FormDesign* design, UINT dpi) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+// The children at any depth, one a line, by their names (the window itself goes by its design's name, or 0).
+void listChildren(HWND window, const FormDesign* design, UINT dpi) {
+    walk(window, rootName(design), design, [&](HWND child, const std::wstring& name, const std::wstring& container) {
         RECT r;
         GetWindowRect(child, &r);
-        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+        MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
         const std::wstring kind = className(child);
         const LONG style = GetWindowLongW(child, GWL_STYLE);
         DWORD_PTR check = 0;
         if (kind == L"Button") SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &check);
         const std::wstring flags{(style & WS_VISIBLE) ? L'V' : L'-', (style & WS_DISABLED) ? L'-' : L'E',
                                  (style & WS_TABSTOP) ? L'T' : L'-', check == BST_CHECKED ? L'C' : L'-'};
-        const int id = GetDlgCtrlID(child);
-        std::wstring label = std::to_wstring(id);
-        for (const NamedId& named : design ? namedIds(*design) : std::vector<NamedId>{})
-            if (named.isControl && named.id == id && named.container == parentLabel) label = named.name;
-        printFields(label, kind, windowText(child), twipsFields(r, dpi), parentLabel, flags);
-        listChildren(child, label, design, dpi);
-    }
+        printFields(name, kind, windowText(child), twipsFields(r, dpi), container, flags);
+        return false;
+    });
 }
 
 // Asks window_probe.cpp, hooked into the thread of the window for one message sent to it, to do there what
@@ -267,21 +226,19 @@ std::wstring probe(HWND window, const std::wstring& request) {
     const HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, mappingBytes, name.c_str());
     auto* text = static_cast<wchar_t*>(mapping ? MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0) : nullptr);
     if (text) wcsncpy(text, request.c_str(), mappingBytes / sizeof(wchar_t));
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring probePath = std::wstring(self, wcsrchr(self, L'\\') + 1) + L"parcelo_window_probe.dll";
-    const HMODULE module = LoadLibraryW(probePath.c_str());
+    // Found beside the driver, the first place searched; the hook takes its full path into the program.
+    const HMODULE module = LoadLibraryW(L"parcelo_window_probe.dll");
     const auto proc = module ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, "windowProbe"))) : nullptr;
     const HHOOK hook = proc ? SetWindowsHookExW(WH_CALLWNDPROC, proc, module, GetWindowThreadProcessId(window, nullptr)) : nullptr;
     DWORD_PTR ignored = 0;
     const bool answered = hook && text &&
-        SendMessageTimeoutW(window, RegisterWindowMessageW(L"ParceloWindowProbe"), GetCurrentProcessId(), 0,
+        SendMessageTimeoutW(window, RegisterWindowMessageW(L"ParceloWindowProbe"), GetCurrentProcessId(), mappingBytes,
                             SMTO_ABORTIFHUNG, timeoutMs, &ignored);
     std::wstring answer = answered ? std::wstring(text) : std::wstring();
     if (hook) UnhookWindowsHookEx(hook);
     if (text) UnmapViewOfFile(text);
     if (mapping) CloseHandle(mapping);
-    if (!answered) throw Failure{L"cannot look into the window (" + probePath + L")"};
+    if (!answered) throw Failure{L"cannot look into the window (parcelo_window_probe.dll)"};
     return answer;
 }
 
@@ -324,19 +281,15 @@ public:
         }
         return DRAGDROP_S_DROP;
     }
-    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
-        effects_ |= effect;
-        return DRAGDROP_S_USEDEFAULTCURSORS;
-    }
-    DWORD effects() const { return effects_; }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
 private:
     POINT at_;
     int moves_ = 0;
-    DWORD effects_ = 0;
 };
 
 // Drags the file onto the middle of the control: the data the shell offers for it, as Explorer drags it.
+// The effect the drop ends with, which the pointer showed on the way (a drop shown as none does not happen).
 DWORD dropFile(HWND control, const std::wstring& path) {
     OleInitialize(nullptr);
     ComPtr<IShellItem> item;
@@ -350,29 +303,20 @@ DWORD dropFile(HWND control, const std::wstring& path) {
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
-    return source.effects();
-}
-
-BOOL CALLBACK printWindow(HWND window, LPARAM) {
-    printFields(className(window), windowText(window), IsWindowVisible(window) ? L"visible" : L"hidden");
-    return TRUE;
+    return effect;
 }
 
 // The commands that need no window.
 bool runSystemCommand(const Args& args) {
     const std::wstring& command = args.at(0);
     if (command == L"windows") {
-        EnumWindows(
-            [](HWND window, LPARAM) -> BOOL {
-                printWindow(window, 0);
-                EnumChildWindows(window, printWindow, 0);  // every descendant
-                return TRUE;
-            },
-            0);
-    } else if (command == L"hidden") {
-        const DWORD attributes = GetFileAttributesW(args.at(1).c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure{L"no file " + args.at(1)};
-        printFields(std::wstring(attributes & FILE_ATTRIBUTE_HIDDEN ? L"1" : L"0"));
+        for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+            printFields(className(window));
+            walk(window, L"0", nullptr, [](HWND child, auto&, auto&) {
+                printFields(className(child));
+                return false;
+            });
+        }
     } else if (command == L"make-link") {
         makeLink(args.at(1), args.at(2), args.size() > 3 ? args[3] : L"");
     } else {
@@ -389,7 +333,7 @@ void runWindowCommand(const Args& args) {
     }
     const HWND window = requireWindow(args.at(1), command == L"controls" && args.size() > 2 ? args[2] : L"");
     const UINT dpi = GetDpiForWindow(window);
-    const auto pixels = [&](size_t i) { return MulDiv(int(number(args.at(i))), int(dpi), 1440); };
+    const auto pixels = [&](size_t i) { return MulDiv(std::stoi(args.at(i)), int(dpi), 1440); };
     DWORD_PTR ignored = 0;
     if (command == L"window") {
         RECT frame, client;
@@ -401,20 +345,17 @@ void runWindowCommand(const Args& args) {
         printFields(twipsFields(frame, dpi), twipsFields({origin.x, origin.y, origin.x + client.right, origin.y + client.bottom}, dpi),
                     std::to_wstring(dpi), state);
     } else if (command == L"controls") {
-        const FormDesign* design = designNamed(args.at(1));
-        listChildren(window, design ? args.at(1) : L"0", design, dpi);
+        listChildren(window, designNamed(args.at(1)), dpi);
     } else if (command == L"entries") {
         write(STD_OUTPUT_HANDLE, probe(args.size() > 2 ? requireChild(window, args[2]) : window, L""));
     } else if (command == L"press") {
         // Posted, for the press may open a modal box, which would keep a sent message from returning.
-        const std::optional<NamedId> named = designOf(args.at(2)) ? std::optional(requireNamed(args.at(2))) : std::nullopt;
-        if (named && !named->isControl) PostMessageW(window, WM_COMMAND, WPARAM(named->id), 0);
+        if (const int id = menuItemIdOf(args.at(2))) PostMessageW(window, WM_COMMAND, WPARAM(id), 0);
         else PostMessageW(requireChild(window, args.at(2)), BM_CLICK, 0, 0);
     } else if (command == L"set-text") {
-        const HWND control = requireChild(window, args.at(2));
-        const HWND edit = className(control) == L"Edit" ? control : findChild(control, L"Edit");
-        if (edit) SendMessageTimeoutW(edit, WM_SETTEXT, 0, LPARAM(args.at(3).c_str()), SMTO_ABORTIFHUNG, timeoutMs, &ignored);
-        if (!edit || windowText(edit) != args.at(3)) throw Failure{L"control " + args.at(2) + L" did not take the text"};
+        const HWND edit = requireChild(window, args.at(2));
+        SendMessageTimeoutW(edit, WM_SETTEXT, 0, LPARAM(args.at(3).c_str()), SMTO_ABORTIFHUNG, timeoutMs, &ignored);
+        if (windowText(edit) != args.at(3)) throw Failure{L"control " + args.at(2) + L" did not take the text"};
     } else if (command == L"keys") {
         const bool inControl = !keyCode(args.at(2));
         const HWND target = inControl ? requireChild(window, args.at(2)) : window;
@@ -424,24 +365,8 @@ void runWindowCommand(const Args& args) {
             PostMessageW(target, WM_KEYDOWN, *key, 1);
             PostMessageW(target, WM_KEYUP, *key, 0xC0000001);
         }
-    } else if (command == L"double-click") {
-        const HWND list = requireChild(window, args.at(2));
-        const auto index = SendMessageW(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(args.at(3).c_str()));
-        if (index == LB_ERR) throw Failure{L"no entry \"" + args.at(3) + L"\" in " + args.at(2)};
-        SendMessageW(list, LB_SETTOPINDEX, WPARAM(index), 0);
-        RECT item{};
-        SendMessageW(list, LB_GETITEMRECT, WPARAM(index), LPARAM(&item));
-        const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
-            PostMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
     } else if (command == L"select-folder") {
-        // The dialog fills its tree after it shows, and selects nothing before.
-        const auto selected = poll([&]() -> std::optional<std::wstring> {
-            std::wstring name = probe(window, args.at(2));
-            return name.empty() ? std::nullopt : std::optional(name);
-        });
-        if (!selected) throw Failure{L"the dialog selects nothing for " + args.at(2)};
-        printFields(*selected);
+        printFields(probe(window, args.at(2)));
     } else if (command == L"drop") {
         printFields(std::wstring(dropFile(requireChild(window, args.at(2)), args.at(3)) & DROPEFFECT_LINK ? L"link" : L"no link"));
     } else if (command == L"move") {
@@ -486,8 +411,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     } catch (const Failure& failure) {
         write(STD_ERROR_HANDLE, L"parcelo_driver: " + failure.message + L"\n");
-    } catch (const std::out_of_range&) {
-        write(STD_ERROR_HANDLE, L"parcelo_driver: too few arguments (see driver.cpp)\n");
+    } catch (const std::logic_error&) {
+        write(STD_ERROR_HANDLE, L"parcelo_driver: too few arguments or not a number (see driver.cpp)\n");
     }
     return 1;
 }

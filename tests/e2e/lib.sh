@@ -37,8 +37,8 @@ wait_until() {  # what command...
 
 # Wine's programs write into files, never into a pipe: a helper process that Wine starts on the way would
 # hold the pipe open long after the call.
-# drv works the windows on the scenario's desktop; ask only reads the system (special folders, shortcuts),
-# which needs no desktop and still works after the program and its desktop have gone.
+# drv works the windows on the scenario's desktop; ask makes shortcuts, which needs no desktop and works
+# before the program and its desktop are there.
 # The driver explains every failure; a failure without a word is Wine's, which now and then cannot start a
 # process at all ("failed to map the shared user data"), and the call is made once more.
 drv() { ask --desktop "$scenario" "$@"; }
@@ -56,12 +56,6 @@ launch_parcelo() {
 }
 
 start_parcelo() { launch_parcelo "$@"; drv window frmMain >/dev/null; }
-
-# Fails if a window of this class shows: ParceloMain, the main window; #32770, a box.
-expect_no_window() {
-  drv windows | awk -F'\t' -v class="$1" '$1 == class && $3 == "visible" { exit 1 }' ||
-    fail "a window $1 is showing: $(drv windows | grep visible | tr '\n' '|')"
-}
 
 # The desktop's explorer ends with the last program on it, so its end is the end of Parcelo.
 parcelo_ended() { ! kill -0 "$parcelo_pid" 2>/dev/null || { echo "Parcelo still running"; false; }; }
@@ -90,7 +84,7 @@ make_program() { install -D "$parcelo_exe" "$(host_path "$1")"; }
 name_shortcut() {  # path name [check...]
   drv controls 作成 "ショートカット名を入力してください$1" >/dev/null
   "${@:3}"
-  drv set-text 作成 prompt.edit "$2"
+  drv set-text 作成 Edit "$2"
   drv press 作成 OK
   drv controls Parcelo 完了 >/dev/null
   "${@:3}"
@@ -136,6 +130,13 @@ expect_layout() {  # [tolerance]
       { for (i = 1; i <= 9; i++) bad += i >= 4 && i <= 7 ? ($i - $(i + 9)) ^ 2 > tolerance ^ 2 : $i != $(i + 9) }
       bad { print "design, then window: " $0; exit 1 }' >&2 ||
     fail "the controls differ from the design in a client area of $CLIENT_WIDTH x $CLIENT_HEIGHT twips"
+}
+
+# Fails unless what COMMAND... prints is the listing of that name in expected/ (without its comment lines).
+expect_listing() {  # name command...
+  "${@:2}" >"$log/$1.tsv"
+  grep -v '^#' "$e2e_dir/expected/$1.tsv" | diff -u - "$log/$1.tsv" >&2 ||
+    fail "the listing differs from expected/$1.tsv (- expected, + found)"
 }
 
 # What COMMAND... prints, on one line; succeeds when it is exactly the lines expected.

@@ -9,7 +9,7 @@ second='C:\Program Files\ﾃｽﾄ 2\second.com'
 make_program "$first"
 make_program "$second"
 nothing_else_shows() {
-  expect_no_window ParceloMain
+  drv wait-gone ParceloMain
   # Nor a hidden one.
   expect_equal "shell folder views" 0 "$(drv windows | grep -c '^SHELLDLL_DefView')"
 }

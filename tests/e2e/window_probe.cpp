@@ -1,7 +1,8 @@
 // Does inside the program's own thread what only that thread can: reads a window's menu (Wine keeps a menu's
 // items in the process that made it) and a list's entries, and sets a folder-browse dialog's folder. The
 // driver hooks this procedure into the thread for one message sent to the window; the request (a path, or
-// nothing) and the answer pass through a file mapping named after the driver's process id.
+// nothing) and the answer pass through a file mapping named after the driver's process id, whose size in
+// bytes comes with the message.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,14 +12,9 @@
 #include <algorithm>
 
 #include <string>
+#include <string_view>
 
 namespace {
-
-std::wstring className(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
 
 void describe(HMENU menu, int level, std::wstring& out) {
     const int count = GetMenuItemCount(menu);
@@ -50,7 +46,9 @@ std::wstring treeSelection(HWND tree) {
 // or else the items of the window's menu: the menu bar's, or a popup menu's.
 std::wstring entries(HWND window) {
     std::wstring out;
-    const std::wstring kind = className(window);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    const std::wstring_view kind = name;
     if (kind == L"ListBox") {
         for (int i = 0; i < ListBox_GetCount(window); ++i) {
             std::wstring text(ListBox_GetTextLen(window, i) + 1, L'\0');
@@ -77,12 +75,6 @@ std::wstring entries(HWND window) {
     return out;
 }
 
-// The folder-browse dialog set to the path, as a click in its tree does; the name the tree then shows selected.
-std::wstring selectFolder(HWND dialog, const std::wstring& path) {
-    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, LPARAM(path.c_str()));
-    return treeSelection(FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr));
-}
-
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK windowProbe(int code, WPARAM wParam, LPARAM lParam) {
@@ -91,11 +83,12 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK windowProbe(int code, WPARAM w
         const std::wstring name = L"ParceloWindowProbe." + std::to_wstring(sent->wParam);
         if (const HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str())) {
             if (auto* shared = static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0))) {
-                // A path asks for a folder; no request, for the entries.
-                const std::wstring text = *shared ? selectFolder(sent->hwnd, shared) : entries(sent->hwnd);
-                MEMORY_BASIC_INFORMATION view{};
-                VirtualQuery(shared, &view, sizeof view);
-                const size_t length = std::min(text.size(), view.RegionSize / sizeof(wchar_t) - 1);
+                // A path asks for a folder-browse dialog set to it, as a click in its tree does, and the name the
+                // tree then shows selected; no request, for the entries.
+                if (*shared) SendMessageW(sent->hwnd, BFFM_SETSELECTIONW, TRUE, LPARAM(shared));
+                const HWND tree = FindWindowExW(sent->hwnd, nullptr, WC_TREEVIEWW, nullptr);
+                const std::wstring text = *shared ? treeSelection(tree) : entries(sent->hwnd);
+                const size_t length = std::min(text.size(), size_t(sent->lParam) / sizeof(wchar_t) - 1);
                 text.copy(shared, length);
                 shared[length] = L'\0';
                 UnmapViewOfFile(shared);
