@@ -58,6 +58,7 @@ TEST(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesAShortcutInSen
         {"an empty name, OK asks again", app, {"", "", "app"},
          {namePrompt(app), emptyName, namePrompt(app), emptyName, namePrompt(app), doneBox}, "app",
          {box::pressedOk, box::pressedOk}},
+        {"an empty name, then Cancel", app, {""}, {namePrompt(app), emptyName}, "", {box::pressedCancel}},
         {"the file dialog cancelled", "", {}, {fileDialog, wrongFile}, ""},
         {"a folder", folder, {}, {wrongFile}, ""},
         {"a hidden file", folder + "\\hidden.exe", {}, {wrongFile}, ""},

@@ -150,13 +150,13 @@ TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndRefusesWhatAShortcutNameMayN
     EXPECT_TRUE(machine.exists(path("白鳥")));
 }
 
-TEST_F(ItemsDialog, ASubfolderBecomesASubmenuButNotOverAnotherFileAndCancelKeepsIt) {
+TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBackButNotOverAnotherFile) {
     const std::string sub = path("写真 2024");
     machine.makeFolder(sub);
     machine.makeFolder(path("日記"));
     machine.writeBytes(path("日記.lnk"), "someone else's");
     machine.writeBytes(machine.shell.executablePath(), "MZ");
-    machine.user.buttons = {box::pressedOk, box::pressedOk, box::pressedCancel};
+    machine.user.buttons = {box::pressedOk, box::pressedOk, box::pressedCancel, box::pressedOk};
     open([&](MemoryForm& form, MemoryControl& list) {
         EXPECT_FALSE(form.control(cmdSub).enabled()) << "nothing selected";
         list.userSelect({0});  // a shortcut of a program
@@ -170,12 +170,33 @@ TEST_F(ItemsDialog, ASubfolderBecomesASubmenuButNotOverAnotherFileAndCancelKeeps
         EXPECT_EQ(cells(list)[2][2], "サブメニュー");
         list.userSelect({2});  // its shortcut: asks, and Cancel keeps it
         form.click(cmdSub);
+        list.userSelect({2});
+        form.click(cmdSub);
     });
     const ShownBox undo{"サブメニューを解除しますか？", "Parcelo", box::okCancel};
-    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{failedBox, doneBox, undo}));
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{failedBox, doneBox, undo, undo}));
     EXPECT_EQ(machine.readBytes(path("日記.lnk")), "someone else's");
     EXPECT_FALSE(machine.files.attributes(path("日記")).hidden);
-    EXPECT_EQ(rows[2][2], "サブメニュー");
+    // Back to a plain folder: no shortcut, shown and ticked again.
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"写真 2024", "ファイル フォルダー", "", "on"}));
+}
+
+TEST_F(ItemsDialog, TheMissingStandardEntriesWaitForOkAndASecondPressFindsNone) {
+    machine.writeBytes(path("desktop (CREATE shortcut).desklink"), "");  // switched off, in other case
+    machine.files.mark(path("desktop (CREATE shortcut).desklink"), true, false, false);
+    machine.user.buttons = {box::pressedCancel, box::pressedOk};
+    open([&](MemoryForm& form, MemoryControl&) {
+        const auto before = machine.snapshot();
+        form.click(cmdStd);
+        EXPECT_EQ(machine.snapshot(), before);
+        form.click(cmdStd);
+        form.click(cmdStd);
+    });
+    const ShownBox question{"次の既定の項目を作成します。\n\n圧縮 (zip 形式) フォルダー\nドキュメント\nメール受信者", "Parcelo",
+                            box::okCancel};
+    EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{question, question, {"既定の項目はすべてそろっています。", "Parcelo", 0}}));
+    const FileAttributes ini = machine.files.attributes(path("desktop.ini"));
+    EXPECT_TRUE(ini.hidden && ini.system) << "a new desktop.ini is marked as the shell's";
 }
 
 TEST_F(ItemsDialog, AnExistingDesktopIniKeepsItsBytesAndMarksAndOneUnreadableOrReadOnlyIsNotRewritten) {
