@@ -16,7 +16,7 @@ public:
     std::string executableFolder() override { return executableFolder_; }
     std::string executablePath() override { return executableFolder_ + "\\Parcelo.exe"; }
     std::string applicationDataFolder() override;
-    std::string commandLine() override { return "Parcelo.exe"; }
+    std::string commandLine() override { return commandLineText; }
     VersionRecord versionRecord() override { return version; }
     // Records the target; throws when refuseToOpen is set, as for a target with no program to open it.
     void open(const std::string& target) override;
@@ -24,6 +24,7 @@ public:
     void run(const std::string& program, const std::string& arguments) override;
 
     std::map<int, std::string> specialFolders;
+    std::string commandLineText = "Parcelo.exe";  // a Send-To launch adds the paths
     VersionRecord version;  // the executable's record
     std::vector<std::string> opened;
     bool refuseToOpen = false;

@@ -20,14 +20,15 @@ std::vector<ShownBox> made(const std::string& path) { return {namePrompt(path), 
 std::vector<ShownBox> failed(const std::string& path) { return {namePrompt(path), failedBox}; }
 using Arrange = std::function<void(test::PortableMachine&)>;
 
-// A machine with the program started, the files above in place.
+// A machine with the program started, the files above in place; `beforeStart` may set up its launch.
 struct Started : test::PortableMachine {
-    Started() {
+    explicit Started(const std::function<void(Started&)>& beforeStart = nullptr) {
         makeFolder(folder);
         for (const std::string& file : {app, folder + "\\hidden.exe", folder + "\\system.exe"})
             writeBytes(file, "MZ");
         files.mark(folder + "\\hidden.exe", true, false, false);
         files.mark(folder + "\\system.exe", false, true, false);
+        if (beforeStart) beforeStart(*this);
         start();
     }
     // Runs the command, and expects it to have made the shortcut `name` to `target` in Send To, or
@@ -85,6 +86,21 @@ TEST(FileShortcut, TheCreateButtonAsksForTheFileAndTheNameAndMakesAShortcutInSen
         // Kept for another try, or cleared once made.
         EXPECT_EQ(machine.window->SourcePath, c.madeName.empty() ? c.source : "");
         EXPECT_EQ(machine.mainForm().control(txtName).text(), c.madeName.empty() ? "C:\\typed\\by\\hand.exe" : "");
+    }
+}
+
+// Started from its Send To entry with a folder and a program: the folder is refused, the program still gets
+// its turn, and the program ends afterwards only when Data.ini says so.
+TEST(SendToLaunch, EachPathGetsItsTurnAndTheProgramGoesOnUnlessQuitAfterSendIsSet) {
+    for (const int quit : {0, 1}) {
+        Started machine([&](Started& m) {
+            m.shell.commandLineText = "Parcelo.exe \"" + folder + "\" \"" + app + "\"";
+            m.writeBytes(m.dataIni(), "\"C:\\\",\"\",8100,6600,1500,2250,0," + std::to_string(quit) + "\r\n");
+            m.user.typed = {"app"};
+        });
+        EXPECT_EQ(machine.user.shown, (std::vector<ShownBox>{wrongFile, namePrompt(app), doneBox})) << quit;
+        EXPECT_TRUE(machine.exists(machine.sendTo() + "\\app.lnk")) << quit;
+        EXPECT_EQ(machine.mainForm().ended(), quit == 1);
     }
 }
 
