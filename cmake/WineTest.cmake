@@ -16,21 +16,3 @@ function(parcelo_require_wine_session test)
     FIXTURES_REQUIRED parcelo_wine
     ENVIRONMENT "PARCELO_WINE_SESSION=${CMAKE_BINARY_DIR}/wine-session")
 endfunction()
-
-# parcelo_add_wine_test(NAME name COMMAND target-or-exe args... [LABELS labels...])
-# registers a console Windows program as a test, run by wine-run in the session.
-function(parcelo_add_wine_test)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME" "COMMAND;LABELS")
-  list(POP_FRONT arg_COMMAND program)
-  if(TARGET ${program})
-    set(program "$<TARGET_FILE:${program}>")
-  endif()
-  add_test(NAME ${arg_NAME}
-    COMMAND "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../tools/wine-run" "${program}" ${arg_COMMAND})
-  parcelo_require_wine_session(${arg_NAME})
-  # A hung program fails the test instead of the run; set TIMEOUT afterwards for a longer one.
-  set_tests_properties(${arg_NAME} PROPERTIES TIMEOUT 300)
-  if(arg_LABELS)
-    set_tests_properties(${arg_NAME} PROPERTIES LABELS "${arg_LABELS}")
-  endif()
-endfunction()
