@@ -33,8 +33,9 @@ TEST_F(ToolCommands, RegisteringPutsParceloIntoTheSendToFolderItLookedInOnceAndR
     EXPECT_EQ(linkIn("Parcelo.lnk"), (LinkTarget{self, ""}));
     EXPECT_EQ(machine.entries(programsSendTo), std::vector<std::string>{});
     EXPECT_EQ(log(), std::vector<std::string>{"webMain refresh"});
-    // Another entry that opens the same program, whatever its case, counts as there already.
+    // Another entry that opens the same program, whatever its case, counts as there already; a folder is no entry.
     machine.files.removeFile(machine.sendTo() + "\\Parcelo.lnk");
+    machine.makeFolder(machine.sendTo() + "\\サブ");
     machine.shortcuts.write(machine.sendTo() + "\\送る.lnk", "c:\\tools\\parcelo\\PARCELO.EXE", "", "");
     window.mnuReg_Click();
     EXPECT_FALSE(machine.exists(machine.sendTo() + "\\Parcelo.lnk"));
