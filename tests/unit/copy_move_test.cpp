@@ -115,6 +115,17 @@ TEST_F(CopyMove, WhatCannotBeSentIsToldBeforeAnythingStartsAndTheLastCommandEmpt
     EXPECT_EQ(recent(), "");
 }
 
+TEST_F(CopyMove, EscOrACancelledDialogChangesNothing) {
+    machine.writeBytes(recentFile, "C:\\先\r\n");
+    const test::Snapshot before = machine.snapshot();
+    run(Transfer::Copy, {"C:\\元\\a b.txt"}, std::nullopt);
+    run(Transfer::Copy, {"C:\\元\\a b.txt"}, chooseFolderCommand);
+    EXPECT_EQ(machine.snapshot(), before);
+    const BrowseCall browse{0, 0, "コピー先のフォルダーを選んでください。", 0x41, "C:\\先"};
+    EXPECT_EQ(machine.folderBrowser.calls, std::vector<BrowseCall>{browse});
+    EXPECT_TRUE(operation.calls.empty() && machine.user.shown.empty());
+}
+
 TEST_F(CopyMove, AFolderPickedInTheDialogIsSentToAndAListThatCannotBeKeptIsNotAndNothingComplains) {
     machine.makeFolder(recentFile);
     machine.folderBrowser.picks.push_back(PickedItem{"C:\\先", "先"});
