@@ -1,19 +1,16 @@
 #include <algorithm>
 
-#include "core/atomic_write.h"
 #include "core/command_line.h"
 #include "core/copy_move_request.h"
 #include "core/error_styles.h"
 #include "core/send_to_entries.h"
+#include "core/shell_link.h"
 #include "core/special_folders.h"
 #include "core/windows_names.h"
 #include "mainwindow/frmMain.h"
-#include "platform/platform_error.h"
 
 namespace parcelo {
 namespace {
-
-constexpr int csidlSystem = 0x25;
 
 struct CopyMoveEntry {
     Transfer transfer;
@@ -53,15 +50,11 @@ void frmMain::mnuCopyMove_Click() {
                     existing->item.displayName + ")\n";
             continue;
         }
-        try {
-            const std::string link = sendTo + "\\" + wanted.name + ".lnk";
-            writeFileAtomically(platform_.files, link, [&](const std::string& temporary) {
-                platform_.shortcuts.write(temporary, self, copyMoveSwitch(wanted.transfer), icons, wanted.shell32Icon);
-            });
+        if (createShortcutIn(platform_, sendTo, wanted.name, self, copyMoveSwitch(wanted.transfer), icons,
+                             wanted.shell32Icon) == 1)
             written = true;
-        } catch (const PlatformError&) {
+        else
             failed = true;
-        }
     }
     if (written || failed) text += failed ? "失敗" : "完了";
     if (text.ends_with('\n')) text.pop_back();

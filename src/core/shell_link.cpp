@@ -29,13 +29,14 @@ std::int32_t fCreateShellLink(Platform& platform, const std::string& folder, con
 }
 
 std::int32_t createShortcutIn(Platform& platform, const std::string& folder, const std::string& linkName,
-                              const std::string& linkPath, const std::string& linkArgs) {
+                              const std::string& linkPath, const std::string& linkArgs, const std::string& iconOf,
+                              std::optional<int> iconIndex) {
     if (!isPlainFileName(linkName) || linkPath.empty()) return 0;
     if (!platform.files.attributes(linkPath).exists) return 0;
     if (!platform.files.attributes(folder).directory) return 0;
     try {
         writeFileAtomically(platform.files, folder + "\\" + linkName + ".lnk", [&](const std::string& temporary) {
-            platform.shortcuts.write(temporary, linkPath, linkArgs, "");
+            platform.shortcuts.write(temporary, linkPath, linkArgs, iconOf, iconIndex);
         });
     } catch (const PlatformError&) {
         return 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -12,8 +13,9 @@ namespace parcelo {
 // or a failed write, which leaves nothing behind.
 std::int32_t fCreateShellLink(Platform& platform, const std::string& folder, const std::string& linkName,
                               const std::string& linkPath, const std::string& linkArgs);
-// The same into `folder` itself, a full path.
+// The same into `folder` itself, a full path, with the icon the shortcut writer is given.
 std::int32_t createShortcutIn(Platform& platform, const std::string& folder, const std::string& linkName,
-                              const std::string& linkPath, const std::string& linkArgs);
+                              const std::string& linkPath, const std::string& linkArgs, const std::string& iconOf = "",
+                              std::optional<int> iconIndex = std::nullopt);
 
 }  // namespace parcelo

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/atomic_write.h"
 #include "core/cascade_request.h"
 #include "core/error_styles.h"
 #include "core/event_table.h"
+#include "core/shell_link.h"
 #include "core/shortcut_name.h"
 #include "core/standard_entries.h"
 #include "core/windows_names.h"
@@ -238,14 +238,9 @@ void frmItems::cmdStd_Click() {
 bool frmItems::makeSubmenu(const FolderItem& folder) {
     const std::string link = folder.path + ".lnk";
     if (platform_.files.attributes(link).exists) return false;
-    try {
-        writeFileAtomically(platform_.files, link, [&](const std::string& temporary) {
-            platform_.shortcuts.write(temporary, platform_.shell.executablePath(), cascadeArguments(folder.path),
-                                      folder.path);
-        });
-    } catch (const PlatformError&) {
+    if (createShortcutIn(platform_, folder_, std::string(lastPathPart(folder.path)), platform_.shell.executablePath(),
+                         cascadeArguments(folder.path), folder.path) != 1)
         return false;
-    }
     try {
         platform_.folders.setHidden(folder.path, true);
     } catch (const PlatformError&) {

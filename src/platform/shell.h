@@ -13,6 +13,7 @@ struct VersionRecord {
 
 inline constexpr int csidlPrograms = 2;
 inline constexpr int csidlSendTo = 9;
+inline constexpr int csidlSystem = 0x25;
 
 // What the program asks of the shell and the process.
 class Shell {
