@@ -89,4 +89,10 @@ void PortableShellFolder::rename(const std::string& path, const std::string& new
     if (error) throw PlatformError(error_code::accessDenied, "アクセスが拒否されました " + path);
 }
 
+bool PortableShellFolder::recycle(const std::vector<std::string>& paths) {
+    if (refuseToRecycle) return false;
+    for (const std::string& path : paths) files_.removeFile(path);
+    return true;
+}
+
 }  // namespace parcelo

@@ -23,8 +23,8 @@ public:
     Reach reach(const std::string& path) override;
     void setHidden(const std::string& path, bool hidden) override;
     void rename(const std::string& path, const std::string& newName) override;
-    // Nothing is recycled here: the user always says No.
-    bool recycle(const std::vector<std::string>&) override { return false; }
+    // Removes the items, as the Recycle Bin takes them, unless the user says No.
+    bool recycle(const std::vector<std::string>& paths) override;
     // Records the item.
     void showProperties(const std::string& path) override { propertiesShown.push_back(path); }
     // No item takes a drop here: an entry gets the paths through its shortcut.
@@ -38,6 +38,7 @@ public:
     std::set<std::string> unreadable;    // folders whose items cannot be read
     std::map<std::string, std::string> displayNames;  // by path
     std::vector<std::string> propertiesShown;
+    bool refuseToRecycle = false;
 
 private:
     PortableFileSystem& files_;

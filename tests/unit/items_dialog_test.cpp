@@ -125,6 +125,23 @@ TEST_F(ItemsDialog, TickingSwitchesTheHiddenMarkOrPutsTheBoxBackForAnEntryGoneMe
     EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{failedBox});
 }
 
+TEST_F(ItemsDialog, DeleteRecyclesTheSelectedEntriesUnlessTheUserSaysNoAndTellsAFailure) {
+    machine.files.mark(path("エディタ.lnk"), false, false, true);  // read-only: it cannot be taken
+    open([&](MemoryForm& form, MemoryControl& list) {
+        form.click(cmdBroken);
+        machine.folders.refuseToRecycle = true;  // the shell's confirmation answered No
+        form.click(cmdDel);
+        EXPECT_TRUE(machine.exists(path("消えた.lnk")));
+        machine.folders.refuseToRecycle = false;
+        form.click(cmdDel);
+        list.selectRows({0});
+        form.click(cmdDel);
+    });
+    EXPECT_FALSE(machine.exists(path("消えた.lnk")));
+    EXPECT_EQ(machine.user.shown, std::vector<ShownBox>{failedBox});
+    EXPECT_EQ(rows, (Rows{{"エディタ", "C:\\Apps\\edit.exe", "", "on"}, {"隠れ", "C:\\Apps\\edit.exe /h", "無効", "off"}}));
+}
+
 TEST_F(ItemsDialog, RenameKeepsTheHiddenExtensionAndRefusesWhatAShortcutNameMayNotBe) {
     machine.writeBytes(path("メール.MAPIMail"), "");
     machine.writeBytes(path("鳥"), "");
