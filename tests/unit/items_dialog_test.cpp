@@ -172,6 +172,7 @@ TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBackButNotOverAnotherFile) {
     machine.makeFolder(sub);
     machine.makeFolder(path("日記"));
     machine.writeBytes(path("日記.lnk"), "someone else's");
+    machine.writeBytes(machine.shell.executablePath(), "MZ");
     machine.user.buttons = {box::pressedOk, box::pressedOk, box::pressedOk, box::pressedCancel, box::pressedOk};
     open([&](MemoryForm& form, MemoryControl& list) {
         EXPECT_FALSE(form.control(cmdSub).enabled()) << "nothing selected";
@@ -181,6 +182,7 @@ TEST_F(ItemsDialog, ASubfolderBecomesASubmenuAndBackButNotOverAnotherFile) {
         form.click(cmdSub);
         list.userSelect({1});
         EXPECT_TRUE(form.control(cmdSub).enabled());
+        machine.files.removeFile(machine.shell.executablePath());
         form.click(cmdSub);  // no Parcelo.exe for the shortcut to start: nothing made
         machine.writeBytes(machine.shell.executablePath(), "MZ");
         list.userSelect({1});
